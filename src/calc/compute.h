@@ -1,0 +1,16 @@
+#pragma once
+// The pay computation: a snapshot of the windows in, a receipt or a failure out. No Qt here.
+
+#include <variant>
+
+#include "receipt.h"
+#include "snapshot.h"
+
+namespace recibo {
+
+using Outcome = std::variant<Receipt, Failure>;
+
+// `decimalSeparator` is the user's ('.' or ','), used for every money and number text.
+Outcome compute(const Snapshot &snapshot, char decimalSeparator);
+
+}  // namespace recibo

@@ -1,0 +1,31 @@
+#pragma once
+// The hand-over from the data-entry window to the receipt window, kept to one small interface.
+
+#include <functional>
+#include <string>
+
+#include "receipt.h"
+
+namespace recibo::receipt {
+
+// What "Listo" in the selection dialog writes into the receipt's position boxes.
+struct PositionBoxes {
+    std::string numcargo;
+    std::string punbasicos;
+    std::string proljor;
+    std::string jorcom;
+    std::string tardif;
+    std::string compbas;
+};
+
+class ReceiptView {
+public:
+    virtual ~ReceiptView() = default;
+    // Hides all row slots, fills the receipt, stamps the date and shows the window without modality.
+    virtual void showReceipt(const Receipt &receipt) = 0;
+    virtual void setPositionBoxes(const PositionBoxes &boxes) = 0;
+    // Called by "Volver" after the receipt has been disabled and hidden.
+    virtual void setVolverHandler(std::function<void()> handler) = 0;
+};
+
+}  // namespace recibo::receipt
