@@ -1,0 +1,82 @@
+#include "calculation.h"
+
+#include <utility>
+
+#include "number_text.h"
+
+namespace recibo::detail {
+
+std::string amountText(Money amount, char separator, AmountPrefix prefix)
+{
+    std::string text = prefix == AmountPrefix::Attached ? "$" : "$ ";
+    appendMoneyText(text, amount, separator);
+    return text;
+}
+
+void Calculation::writeRow(std::string_view code, std::string_view description,
+                           std::optional<std::string> middle, Money amount, AmountColumn column,
+                           AmountPrefix prefix)
+{
+    // Every item present at once makes 26 rows, so the 27 slots always suffice.
+    ReceiptRow &row = receipt_.rows[receipt_.rowCount++];
+    row.code = code;
+    row.description = description;
+    row.middle = std::move(middle);
+    row.amount = amountText(amount, separator, prefix);
+    row.column = column;
+}
+
+void Calculation::writeEarnings(std::string_view code, std::string_view description,
+                                std::optional<std::string> middle, Money amount,
+                                AmountPrefix prefix)
+{
+    writeRow(code, description, std::move(middle), amount, AmountColumn::Earnings, prefix);
+}
+
+void Calculation::writeDeduction(std::string_view code, std::string_view description,
+                                 std::optional<std::string> middle, Money amount)
+{
+    writeRow(code, description, std::move(middle), amount, AmountColumn::Deductions,
+             AmountPrefix::Spaced);
+}
+
+void Calculation::fail(FailureKind kind, std::string_view field, const std::string &text)
+{
+    if (!failure)
+        failure = Failure{kind, std::string(field), text};
+}
+
+std::optional<double> Calculation::readDouble(std::string_view field, const std::string &text)
+{
+    auto value = recibo::readDouble(text);
+    if (!value)
+        fail(FailureKind::Conversion, field, text);
+    return value;
+}
+
+std::optional<std::int16_t> Calculation::readWhole16(std::string_view field,
+                                                     const std::string &text)
+{
+    auto value = recibo::readWhole16(text);
+    if (!value)
+        fail(FailureKind::Conversion, field, text);
+    return value;
+}
+
+std::optional<std::uint8_t> Calculation::readCount(std::string_view field, const std::string &text)
+{
+    auto value = recibo::readCount(text);
+    if (!value)
+        fail(FailureKind::Conversion, field, text);
+    return value;
+}
+
+std::optional<Money> Calculation::readMoney(std::string_view field, const std::string &text)
+{
+    auto value = recibo::readMoney(text);
+    if (!value)
+        fail(FailureKind::Conversion, field, text);
+    return value;
+}
+
+}  // namespace recibo::detail

@@ -1,0 +1,31 @@
+#include "compute.h"
+
+#include "calculation.h"
+
+namespace recibo {
+
+Outcome compute(const Snapshot &snapshot, char decimalSeparator)
+{
+    if (snapshot.category == Category::None)
+        return Failure{FailureKind::NoCategory, {}, {}};
+
+    Outcome outcome{std::in_place_type<Receipt>};
+    Receipt &receipt = std::get<Receipt>(outcome);
+    detail::Calculation calc(snapshot, decimalSeparator, receipt);
+
+    const bool categoryDone = snapshot.category == Category::Cargo ? detail::positionItems(calc)
+                                                                   : detail::hoursItems(calc);
+    if (!categoryDone)
+        return *calc.failure;
+    detail::seniorityAndZone(calc);
+    detail::decreeAndNationalRows(calc);
+    if (!detail::productivityTopUpAndTransport(calc) || !detail::familyAndAbsence(calc))
+        return *calc.failure;
+
+    detail::deductions(calc);
+    receipt.totals = detail::totals(calc.amounts, decimalSeparator);
+    receipt.docente = snapshot.docente;
+    return outcome;
+}
+
+}  // namespace recibo

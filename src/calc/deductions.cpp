@@ -1,0 +1,46 @@
+// The seven percentage deductions, each switched by its own check box, in receipt order.
+
+#include <array>
+
+#include "calculation.h"
+
+namespace recibo::detail {
+namespace {
+
+struct Deduction {
+    bool Snapshot::*ticked;
+    Money Amounts::*amount;
+    std::string_view code;
+    std::string_view description;
+    std::string_view middle;  // fixed texts: the fractional ones keep their decimal comma
+    double rate;
+    bool includesIncentive;   // union dues are charged on the national incentive too
+};
+
+constexpr std::array<Deduction, 7> kDeductions{{
+    {&Snapshot::Iosper, &Amounts::monto505, "505", "IOSPER", "3 %", 0.03, false},
+    {&Snapshot::Osplad, &Amounts::monto508, "508", "OSPLAD", "3 %", 0.03, false},
+    {&Snapshot::APORTEJUB, &Amounts::monto502, "502", "Aporte Jub.", "16 %", 0.16, false},
+    {&Snapshot::Ley4035, &Amounts::monto504, "504", "Ley 4035", "0,6 %", 0.006, false},
+    {&Snapshot::TOVIL, &Amounts::monto332, "332", "TOVIL", "2 %", 0.02, true},
+    {&Snapshot::cajacomp, &Amounts::monto512, "512", "Caja Comp.", "4,5 %", 0.045, false},
+    {&Snapshot::Seguro3011, &Amounts::monto510, "510", "Seguro 3011", "2 %", 0.02, false},
+}};
+
+}  // namespace
+
+void deductions(Calculation &calc)
+{
+    Amounts &a = calc.amounts;
+    for (const Deduction &d : kDeductions) {
+        if (!(calc.in.*d.ticked)) {
+            a.*d.amount = Money();
+            continue;
+        }
+        const Money base = d.includesIncentive ? a.remunerativo + a.monto084 : a.remunerativo;
+        a.*d.amount = toMoney(base.toDouble() * d.rate);
+        calc.writeDeduction(d.code, d.description, std::string(d.middle), a.*d.amount);
+    }
+}
+
+}  // namespace recibo::detail

@@ -1,0 +1,44 @@
+// Items 010 (seniority) and 078 (school zone): percentages of the category base.
+
+#include <array>
+
+#include "calculation.h"
+
+namespace recibo::detail {
+namespace {
+
+// Zone percentage by position in the zone list; no entry chosen pays nothing.
+constexpr std::array<std::uint8_t, 5> kZonePercent{0, 20, 40, 80, 120};
+
+std::uint8_t zonePercent(int zoneIndex)
+{
+    if (zoneIndex < 0 || zoneIndex >= static_cast<int>(kZonePercent.size()))
+        return 0;
+    return kZonePercent[static_cast<std::size_t>(zoneIndex)];
+}
+
+// Base times a whole percentage is exact money; only the division by 100 goes through double.
+Money percentOf(Money base, std::uint8_t percent)
+{
+    return toMoney(Money::fromCount(base.count() * percent).toDouble() / 100.0);
+}
+
+}  // namespace
+
+void seniorityAndZone(Calculation &calc)
+{
+    Amounts &a = calc.amounts;
+    const Money base = a.categoryBase();
+
+    a.monto010 = percentOf(base, calc.in.pctantig);
+    if (calc.in.pctantig > 0)
+        calc.writeEarnings("010", "Antigüedad", calc.in.porcantig, a.monto010);
+
+    const std::uint8_t pctzona = zonePercent(calc.in.zona);
+    if (pctzona > 0) {
+        a.monto078 = percentOf(base, pctzona);
+        calc.writeEarnings("078", "As. por zona", std::to_string(pctzona) + " %", a.monto078);
+    }
+}
+
+}  // namespace recibo::detail

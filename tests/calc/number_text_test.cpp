@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "number_text.h"
+
+namespace recibo {
+namespace {
+
+// Texts that convert to no kind of number at all.
+const char *const kNotNumbers[] = {"",    " ",      "-",   "+",     ",",     ".",    "1,2,3",
+                                   "1.2.3", "1,2.3", "1e5", "abc",   "12a",   "a12",  "1 2",
+                                   "--1",  "+-1",   "0x10", "inf",  "nan",   "1,5,2", "\xc2\xa0" "5"};
+
+TEST(NumberText, TextsThatAreNotNumbersConvertToNothing)
+{
+    for (const char *text : kNotNumbers) {
+        EXPECT_FALSE(readDouble(text)) << '"' << text << '"';
+        EXPECT_FALSE(readWhole16(text)) << '"' << text << '"';
+        EXPECT_FALSE(readCount(text)) << '"' << text << '"';
+        EXPECT_FALSE(readMoney(text)) << '"' << text << '"';
+    }
+}
+
+struct DoubleCase {
+    const char *text;
+    double value;
+};
+
+class ReadDoubleTest : public testing::TestWithParam<DoubleCase> {};
+
+TEST_P(ReadDoubleTest, GivesTheNearestDouble)
+{
+    const auto value = readDouble(GetParam().text);
+    ASSERT_TRUE(value) << GetParam().text;
+    EXPECT_EQ(*value, GetParam().value) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ReadDoubleTest,
+                         testing::Values(DoubleCase{"12", 12.0}, DoubleCase{" 12 ", 12.0},
+                                         DoubleCase{"\t7.5\t", 7.5}, DoubleCase{"7,5", 7.5},
+                                         DoubleCase{"+7,5", 7.5}, DoubleCase{"-2.25", -2.25},
+                                         DoubleCase{"08", 8.0}, DoubleCase{".5", 0.5},
+                                         DoubleCase{"5.", 5.0}, DoubleCase{"0,1", 0.1},
+                                         DoubleCase{"99999999999999999999", 1e20},
+                                         DoubleCase{"29.5", 29.5}));
+
+struct WholeCase {
+    const char *text;
+    std::optional<int> whole16;
+    std::optional<int> count;
+};
+
+class ReadWholeTest : public testing::TestWithParam<WholeCase> {};
+
+TEST_P(ReadWholeTest, RoundsHalvesToEvenWithinRange)
+{
+    const WholeCase &c = GetParam();
+    const auto whole = readWhole16(c.text);
+    const auto count = readCount(c.text);
+    EXPECT_EQ(whole ? std::optional<int>(*whole) : std::nullopt, c.whole16) << c.text;
+    EXPECT_EQ(count ? std::optional<int>(*count) : std::nullopt, c.count) << c.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReadWholeTest,
+    testing::Values(WholeCase{"0", 0, 0}, WholeCase{" 12 ", 12, 12}, WholeCase{"08", 8, 8},
+                    WholeCase{"+7", 7, 7}, WholeCase{"2.5", 2, 2}, WholeCase{"3,5", 4, 4},
+                    WholeCase{"2.50001", 3, 3}, WholeCase{"2.4999", 2, 2},
+                    WholeCase{"0.5", 0, 0}, WholeCase{"-0.5", 0, 0}, WholeCase{"-0,4", 0, 0},
+                    WholeCase{"255", 255, 255}, WholeCase{"255.5", 256, std::nullopt},
+                    WholeCase{"256", 256, std::nullopt}, WholeCase{"-1", -1, std::nullopt},
+                    WholeCase{"32767", 32767, std::nullopt},
+                    WholeCase{"32767.5", std::nullopt, std::nullopt},
+                    WholeCase{"32768", std::nullopt, std::nullopt},
+                    WholeCase{"-32768", -32768, std::nullopt},
+                    WholeCase{"-32768.5", -32768, std::nullopt},
+                    WholeCase{"-32769", std::nullopt, std::nullopt},
+                    WholeCase{"99999999999999999999", std::nullopt, std::nullopt},
+                    WholeCase{"0000000000000000000000000012", 12, 12}));
+
+struct MoneyCase {
+    const char *text;
+    std::optional<std::int64_t> count;
+};
+
+class ReadMoneyTest : public testing::TestWithParam<MoneyCase> {};
+
+TEST_P(ReadMoneyTest, KeepsTheExactDecimalToFourPlaces)
+{
+    const auto money = readMoney(GetParam().text);
+    EXPECT_EQ(money ? std::optional<std::int64_t>(money->count()) : std::nullopt, GetParam().count)
+        << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReadMoneyTest,
+    testing::Values(MoneyCase{"150", 1500000}, MoneyCase{" 17 ", 170000},
+                    MoneyCase{"0,1", 1000}, MoneyCase{"1234.5678", 12345678},
+                    MoneyCase{"0.00005", 0}, MoneyCase{"0.00015", 2},
+                    MoneyCase{"0.000050001", 1}, MoneyCase{"-3.5", -35000},
+                    MoneyCase{"922337203685477.5807", 9223372036854775807},
+                    MoneyCase{"922337203685477.5808", std::nullopt},
+                    MoneyCase{"99999999999999999999", std::nullopt}));
+
+}  // namespace
+}  // namespace recibo

@@ -1,0 +1,23 @@
+#pragma once
+// Receipt cases as JSON: a snapshot keyed by control names in, the receipt or failure out.
+// Shared by the receipt_case tool and the golden-case test; not part of the program.
+
+#include <nlohmann/json.hpp>
+
+#include "compute.h"
+
+namespace recibo::cases {
+
+struct CaseInput {
+    Snapshot snapshot;
+    char decimalSeparator = '.';
+};
+
+// Keys left out take the start state of the data-entry window. Throws nlohmann::json errors on a
+// malformed case.
+CaseInput inputFromJson(const nlohmann::ordered_json &input);
+
+// The outcome in the shape of a case's "expected" member.
+nlohmann::ordered_json outcomeToJson(const Outcome &outcome);
+
+}  // namespace recibo::cases
