@@ -1,0 +1,77 @@
+#pragma once
+// The selection dialog "advertencia": the user picks a position by its code or by its name.
+// The catalogue's seven columns stay constant data; the dialog keeps only the selected row index,
+// and the name chooser `cargox` is the one list that is a widget.
+
+#include <QDialog>
+#include <QString>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace recibo::catalogue {
+
+// What "Listo" carries to the data-entry window and the receipt's position boxes.
+struct Acceptance {
+    QString codcargo;
+    QString cargox;
+    QString punbas;
+    QString compbas;
+    QString proljor;
+    QString jorcom;
+    QString tardif;
+    // False when the code box was empty or read as 0: "Cargo" must be deselected.
+    bool positionChosen = false;
+};
+
+class SelectionDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit SelectionDialog(QWidget *parent = nullptr);
+
+    // The row shared by the seven lists: 0..310, or -1 when none is selected.
+    int selectedRow() const { return selectedRow_; }
+    // Selected entries of the hidden lists `codigocargo` and `puntosbasicos` ("" for none).
+    QString selectedCode() const;
+    QString selectedBasicPoints() const;
+    // The name chooser's text, which may have been typed over.
+    QString positionName() const;
+    QString punbas() const;
+    QString compbas() const;
+    QString proljor() const;
+    QString jorcom() const;
+    QString tardif() const;
+
+signals:
+    void listo(const recibo::catalogue::Acceptance &acceptance);
+    void leftWithoutData();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    // Esc and the window's close control leave the way "Salir sin datos" does.
+    void reject() override;
+
+private:
+    void searchByCode(const QString &code);
+    void pickByName(int index);
+    void pressListo();
+    void pressSalirSinDatos();
+
+    QLineEdit *codcargo_ = nullptr;
+    QLineEdit *punbas_ = nullptr;
+    QLineEdit *compbas_ = nullptr;
+    QLineEdit *proljor_ = nullptr;
+    QLineEdit *jorcom_ = nullptr;
+    QLineEdit *tardif_ = nullptr;
+    QComboBox *cargox_ = nullptr;
+    QPushButton *listo_ = nullptr;
+    QPushButton *salirSinDatos_ = nullptr;
+    int selectedRow_ = -1;
+    bool shownBefore_ = false;
+};
+
+}  // namespace recibo::catalogue
