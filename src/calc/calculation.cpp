@@ -1,7 +1,5 @@
 #include "calculation.h"
 
-#include <utility>
-
 #include "number_text.h"
 
 namespace recibo::detail {
@@ -14,29 +12,33 @@ std::string amountText(Money amount, char separator, AmountPrefix prefix)
 }
 
 void Calculation::writeRow(std::string_view code, std::string_view description,
-                           std::optional<std::string> middle, Money amount, AmountColumn column,
+                           std::optional<std::string_view> middle, Money amount, AmountColumn column,
                            AmountPrefix prefix)
 {
     // Every item present at once makes 26 rows, so the 27 slots always suffice.
     ReceiptRow &row = receipt_.rows[receipt_.rowCount++];
     row.code = code;
     row.description = description;
-    row.middle = std::move(middle);
-    row.amount = amountText(amount, separator, prefix);
+    if (middle)
+        row.middle.emplace(*middle);
+    else
+        row.middle.reset();
+    row.amount.assign(prefix == AmountPrefix::Attached ? "$" : "$ ");
+    appendMoneyText(row.amount, amount, separator);
     row.column = column;
 }
 
 void Calculation::writeEarnings(std::string_view code, std::string_view description,
-                                std::optional<std::string> middle, Money amount,
+                                std::optional<std::string_view> middle, Money amount,
                                 AmountPrefix prefix)
 {
-    writeRow(code, description, std::move(middle), amount, AmountColumn::Earnings, prefix);
+    writeRow(code, description, middle, amount, AmountColumn::Earnings, prefix);
 }
 
 void Calculation::writeDeduction(std::string_view code, std::string_view description,
-                                 std::optional<std::string> middle, Money amount)
+                                 std::optional<std::string_view> middle, Money amount)
 {
-    writeRow(code, description, std::move(middle), amount, AmountColumn::Deductions,
+    writeRow(code, description, middle, amount, AmountColumn::Deductions,
              AmountPrefix::Spaced);
 }
 

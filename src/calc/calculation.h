@@ -48,10 +48,10 @@ public:
     std::string middle006, middle084, middle113;
 
     void writeEarnings(std::string_view code, std::string_view description,
-                       std::optional<std::string> middle, Money amount,
+                       std::optional<std::string_view> middle, Money amount,
                        AmountPrefix prefix = AmountPrefix::Spaced);
     void writeDeduction(std::string_view code, std::string_view description,
-                        std::optional<std::string> middle, Money amount);
+                        std::optional<std::string_view> middle, Money amount);
     ReceiptHeader &header() { return receipt_.header; }
     std::size_t rowCount() const { return receipt_.rowCount; }
 
@@ -66,7 +66,7 @@ public:
 
 private:
     void writeRow(std::string_view code, std::string_view description,
-                  std::optional<std::string> middle, Money amount, AmountColumn column,
+                  std::optional<std::string_view> middle, Money amount, AmountColumn column,
                   AmountPrefix prefix);
     Receipt &receipt_;
 };

@@ -39,7 +39,7 @@ void deductions(Calculation &calc)
         }
         const Money base = d.includesIncentive ? a.remunerativo + a.monto084 : a.remunerativo;
         a.*d.amount = toMoney(base.toDouble() * d.rate);
-        calc.writeDeduction(d.code, d.description, std::string(d.middle), a.*d.amount);
+        calc.writeDeduction(d.code, d.description, d.middle, a.*d.amount);
     }
 }
 

@@ -1,8 +1,8 @@
 #include "money.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
+#include <string_view>
 
 namespace recibo {
 
@@ -27,32 +27,32 @@ void appendMoneyText(std::string &out, Money value, char decimalSeparator)
     // Work on the magnitude as unsigned so the most negative count has no overflow.
     std::uint64_t magnitude = count < 0 ? 0 - static_cast<std::uint64_t>(count)
                                         : static_cast<std::uint64_t>(count);
-    if (count < 0)
-        out.push_back('-');
     std::uint64_t whole = magnitude / Money::kScale;
     std::uint64_t fraction = magnitude % Money::kScale;
 
-    char digits[24];
-    int n = 0;
+    // Filled from the right: at most a sign, 15 whole digits, the separator and 4 decimals.
+    char buffer[32];
+    char *const end = buffer + sizeof buffer;
+    char *p = end;
+    if (fraction != 0) {
+        int digits = 4;
+        while (fraction % 10 == 0) {
+            fraction /= 10;
+            --digits;
+        }
+        for (; digits > 0; --digits) {
+            *--p = static_cast<char>('0' + fraction % 10);
+            fraction /= 10;
+        }
+        *--p = decimalSeparator;
+    }
     do {
-        digits[n++] = static_cast<char>('0' + whole % 10);
+        *--p = static_cast<char>('0' + whole % 10);
         whole /= 10;
     } while (whole != 0);
-    while (n > 0)
-        out.push_back(digits[--n]);
-
-    if (fraction == 0)
-        return;
-    char frac[4];
-    for (int i = 3; i >= 0; --i) {
-        frac[i] = static_cast<char>('0' + fraction % 10);
-        fraction /= 10;
-    }
-    int used = 4;
-    while (frac[used - 1] == '0')
-        --used;
-    out.push_back(decimalSeparator);
-    out.append(frac, static_cast<std::size_t>(used));
+    if (count < 0)
+        *--p = '-';
+    out.append(p, static_cast<std::size_t>(end - p));
 }
 
 std::string moneyText(Money value, char decimalSeparator)
@@ -65,23 +65,27 @@ std::string moneyText(Money value, char decimalSeparator)
 std::string doubleText(double value, char decimalSeparator)
 {
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    std::string text(buffer);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
     const std::size_t exponent = text.find_first_of("eE");
-    std::string mantissa = text.substr(0, exponent);
-    const std::string tail = exponent == std::string::npos ? std::string() : text.substr(exponent);
+    std::string_view mantissa = text.substr(0, exponent);
+    const std::string_view tail =
+        exponent == std::string_view::npos ? std::string_view() : text.substr(exponent);
     const std::size_t point = mantissa.find('.');
-    if (point != std::string::npos) {
+    if (point != std::string_view::npos) {
         while (mantissa.back() == '0')
-            mantissa.pop_back();
+            mantissa.remove_suffix(1);
         if (mantissa.back() == '.')
-            mantissa.pop_back();
-        else
-            mantissa[point] = decimalSeparator;
+            mantissa.remove_suffix(1);
     }
     if (mantissa == "-0")
         mantissa = "0";
-    return mantissa + tail;
+    std::string out(mantissa);
+    if (point != std::string_view::npos && point < out.size())
+        out[point] = decimalSeparator;
+    out.append(tail);
+    return out;
 }
 
 }  // namespace recibo

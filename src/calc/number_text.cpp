@@ -99,6 +99,7 @@ std::optional<double> readDouble(std::string_view text)
     const auto parts = split(text);
     if (!parts)
         return std::nullopt;
+    // from_chars reads only '.' as the decimal mark.
     std::string normal;
     normal.reserve(parts->wholeDigits.size() + parts->fractionDigits.size() + 3);
     if (parts->negative)

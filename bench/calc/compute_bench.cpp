@@ -1,0 +1,92 @@
+// compute() on the largest receipt (26 rows) and on a one-row hours receipt, with the number of heap
+// allocations per call reported beside the time.
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "compute.h"
+
+namespace {
+std::atomic<long> allocations{0};
+}  // namespace
+
+void *operator new(std::size_t size)
+{
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void *p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+// The replaced operator new allocates with malloc, so free is the matching release.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void operator delete(void *p) noexcept { std::free(p); }
+void operator delete(void *p, std::size_t) noexcept { std::free(p); }
+#pragma GCC diagnostic pop
+
+namespace {
+
+using recibo::Category;
+using recibo::Snapshot;
+
+Snapshot largestReceipt()
+{
+    Snapshot s;
+    s.category = Category::Cargo;
+    s.punbas = "901";
+    s.compbas = "1";
+    s.jorcom = "1";
+    s.proljor = "1";
+    s.tardif = "1";
+    s.seniorityOption = 12;
+    s.pctantig = 120;
+    s.porcantig = "120 %";
+    s.zona = 4;
+    s.transporte = true;
+    s.cantkm = "10";
+    s.hijos = true;
+    s.cantidadhijos = "2";
+    s.hijosdisc = true;
+    s.cantidadhijosdisc = "1";
+    s.conyuge = true;
+    s.dinasist = "1";
+    s.Iosper = s.Osplad = s.APORTEJUB = s.Ley4035 = s.TOVIL = s.cajacomp = s.Seguro3011 = true;
+    s.docente = "García, Luis";
+    return s;
+}
+
+Snapshot oneRowHours()
+{
+    Snapshot s;
+    s.category = Category::HorasMedio;
+    s.numerohorasmed = "12";
+    return s;
+}
+
+void run(benchmark::State &state, const Snapshot &snapshot, std::size_t expectedRows)
+{
+    const long before = allocations.load();
+    for (auto _ : state) {
+        auto outcome = recibo::compute(snapshot, '.');
+        benchmark::DoNotOptimize(outcome);
+    }
+    const auto outcome = recibo::compute(snapshot, '.');
+    const auto *receipt = std::get_if<recibo::Receipt>(&outcome);
+    if (!receipt || receipt->rowCount != expectedRows)
+        state.SkipWithError("unexpected receipt");
+    state.counters["allocs_per_call"] = benchmark::Counter(
+        static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations() + 1));
+}
+
+void BM_LargestReceipt(benchmark::State &state) { run(state, largestReceipt(), 26); }
+void BM_OneRowHoursReceipt(benchmark::State &state) { run(state, oneRowHours(), 5); }
+
+BENCHMARK(BM_LargestReceipt);
+BENCHMARK(BM_OneRowHoursReceipt);
+
+}  // namespace
+
+BENCHMARK_MAIN();
