@@ -1,0 +1,34 @@
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "ingreso_window.h"
+
+namespace {
+
+// Qt aborts with a long message when it finds no screen; say it in one line instead.
+bool hasDisplay()
+{
+    const char *platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform && std::string_view(platform).substr(0, 3) != "xcb")
+        return true;
+    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!hasDisplay()) {
+        std::fputs("No hay pantalla: ejecute el programa en un escritorio, o sin él con "
+                   "«xvfb-run -a scripts/run».\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    recibo::entry::IngresoWindow window;
+    window.show();
+    return app.exec();
+}
