@@ -108,6 +108,131 @@ TEST(Compute, NoTypedTextMakesItThrowOrOverflowTheSlots)
     }
 }
 
+Snapshot editedPosition(const char *basic, const char *fullDay, int option)
+{
+    Snapshot s;
+    s.category = Category::Cargo;
+    s.punbas = basic;
+    s.compbas = "0";
+    s.jorcom = fullDay;
+    s.proljor = "0";
+    s.tardif = "0";
+    s.seniorityOption = option;
+    return s;
+}
+
+std::string amountOf(const Outcome &outcome, std::string_view code)
+{
+    const auto *receipt = std::get_if<Receipt>(&outcome);
+    if (!receipt)
+        return "failed";
+    const ReceiptRow *row = findRow(*receipt, code);
+    return row ? row->amount : "no row";
+}
+
+struct Decree006Case {
+    const char *basic;
+    const char *fullDay;
+    int option;
+    const char *amount;
+};
+
+TEST(Decree006, BandLimitsSelectTheirCells)
+{
+    const Decree006Case cases[] = {
+        // Option4 row: 225, 195, 240, 193, 180, 0 | full day 380, 350
+        {"971", "0", 4, "$ 225"},   {"972", "0", 4, "$ 195"},   {"1169", "0", 4, "$ 195"},
+        {"1170", "0", 4, "$ 240"},  {"1400", "0", 4, "$ 240"},  {"1401", "0", 4, "$ 193"},
+        {"1942", "0", 4, "$ 193"},  {"1943", "0", 4, "$ 180"},  {"2220", "0", 4, "$ 180"},
+        {"2221", "0", 4, "$ 0"},    {"971", "619", 4, "$ 225"}, {"971", "620", 4, "$ 380"},
+        {"972", "620", 4, "$ 350"}, {"2500", "700", 12, "$ 510"}, {"900", "700", 12, "$ 620"},
+        {"900", "0", 0, "$ 80"},    {"1500", "620", 1, "$ 0"},  {"2300", "0", 5, "$ 140"},
+        {"1000", "0", 2, "$ 90"},   {"1300", "0", 9, "$ 395"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(amountOf(compute(editedPosition(c.basic, c.fullDay, c.option), '.'), "006"), c.amount)
+            << "basic " << c.basic << ", full day " << c.fullDay << ", option " << c.option;
+}
+
+struct NationalCase {
+    bool incentive;
+    const char *fullDay;
+    const char *amount084;
+    const char *amount113;
+};
+
+TEST(National, FullDayPointsOf600OrMoreDoubleTheAmounts)
+{
+    const NationalCase cases[] = {
+        {false, "599", "no row", "$ 100"},
+        {false, "600", "no row", "$ 200"},
+        {true, "599", "$ 110", "$ 100"},
+        {true, "600", "$ 220", "$ 200"},
+    };
+    for (const auto &c : cases) {
+        Snapshot s = editedPosition("1500", c.fullDay, 0);
+        s.opincentivo = c.incentive;
+        const Outcome outcome = compute(s, '.');
+        EXPECT_EQ(amountOf(outcome, "084"), c.amount084) << c.fullDay;
+        EXPECT_EQ(amountOf(outcome, "113"), c.amount113) << c.fullDay;
+    }
+}
+
+struct AbsenceCase {
+    const char *days;
+    const char *withheld;
+};
+
+TEST(Absence, DaysWithholdTheirShareOfProductivity)
+{
+    // Base 1000 (basic 0, complement 1000 / 0.59): item 188 = 1000 x 0.07 = 70.
+    const AbsenceCase cases[] = {
+        {"1", "$ 17.5"}, {"2", "$ 35"}, {"3", "$ 52.5"}, {"3.5", "$ 70"}, {"4", "$ 70"},
+        {"10", "$ 70"},  {"0", "no row"}, {"1.5", "no row"}, {"2,5", "no row"}, {"-2", "no row"},
+    };
+    for (const auto &c : cases) {
+        Snapshot s = editedPosition("0", "0", 0);
+        s.compbas = "1694.9152542372881";
+        s.dinasist = c.days;
+        const Outcome outcome = compute(s, '.');
+        ASSERT_EQ(amountOf(outcome, "188"), "$ 70");
+        EXPECT_EQ(amountOf(outcome, "440"), c.withheld) << c.days;
+    }
+}
+
+struct TransportCase {
+    const char *km;
+    const char *amount;
+};
+
+TEST(Transport, PaysPerKilometreUpToTheCeiling)
+{
+    const TransportCase cases[] = {
+        {"300", "$ 161.664"}, {"301", "$ 161.8"}, {"0", "$ 0"}, {"10", "$ 5.3888"},
+        {"10.5", "$ 5.3888"},  // halves to even: 10 km
+        {"11.5", "$ 6.4666"},  // 12 km: 12 x 0.13472 x 4 = 6.46656
+    };
+    for (const auto &c : cases) {
+        Snapshot s = editedPosition("1000", "0", 0);
+        s.transporte = true;
+        s.cantkm = c.km;
+        EXPECT_EQ(amountOf(compute(s, '.'), "029"), c.amount) << c.km;
+    }
+}
+
+TEST(Seniority, MiddleCellShowsTheTextOfTheSeniorityBox)
+{
+    Snapshot s = editedPosition("1000", "0", 10);
+    s.pctantig = 100;
+    s.porcantig = "100 %";
+    const Outcome outcome = compute(s, ',');
+    const auto &receipt = std::get<Receipt>(outcome);
+    const ReceiptRow *row = findRow(receipt, "010");
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->middle, "100 %");
+    EXPECT_EQ(row->amount, "$ 590");
+}
+
 struct LayoutCase {
     std::size_t rows;
     TotalsLayout layout;
