@@ -1,8 +1,17 @@
 #include "calculation.h"
 
+#include <cmath>
+
 #include "number_text.h"
 
 namespace recibo::detail {
+namespace {
+
+// No real hour or point count comes near this; far below it every amount, sum and percentage of
+// the receipt stays inside the money range.
+constexpr double kMaxQuantity = 1e9;
+
+}  // namespace
 
 std::string amountText(Money amount, char separator, AmountPrefix prefix)
 {
@@ -73,11 +82,27 @@ std::optional<std::uint8_t> Calculation::readCount(std::string_view field, const
     return value;
 }
 
-std::optional<Money> Calculation::readMoney(std::string_view field, const std::string &text)
+std::optional<double> Calculation::readQuantity(std::string_view field, const std::string &text)
+{
+    auto value = readDouble(field, text);
+    if (value && !(std::fabs(*value) <= kMaxQuantity)) {
+        fail(FailureKind::Limit, field, text);
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<Money> Calculation::readPointsAsMoney(std::string_view field, const std::string &text)
 {
     auto value = recibo::readMoney(text);
-    if (!value)
+    if (!value) {
         fail(FailureKind::Conversion, field, text);
+        return value;
+    }
+    if (!(std::fabs(value->toDouble()) <= kMaxQuantity)) {
+        fail(FailureKind::Limit, field, text);
+        return std::nullopt;
+    }
     return value;
 }
 

@@ -57,9 +57,11 @@ public:
 
     // Readers: on a text that does not convert they record the failure and give nothing.
     std::optional<double> readDouble(std::string_view field, const std::string &text);
+    // Hours and points that become amounts: bounded so that no amount leaves the money range.
+    std::optional<double> readQuantity(std::string_view field, const std::string &text);
     std::optional<std::int16_t> readWhole16(std::string_view field, const std::string &text);
     std::optional<std::uint8_t> readCount(std::string_view field, const std::string &text);
-    std::optional<Money> readMoney(std::string_view field, const std::string &text);
+    std::optional<Money> readPointsAsMoney(std::string_view field, const std::string &text);
     void fail(FailureKind kind, std::string_view field, const std::string &text);
 
     std::optional<Failure> failure;

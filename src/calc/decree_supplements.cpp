@@ -103,21 +103,21 @@ bool hoursSupplements(Calculation &calc, Category category)
     Amounts &a = calc.amounts;
     const HoursRates &rates = category == Category::HorasMedio ? kSecondaryRates : kHigherRates;
 
-    const auto hours006 = calc.readDouble("numhorascod06", in.numhorascod06);
+    const auto hours006 = calc.readQuantity("numhorascod06", in.numhorascod06);
     if (!hours006)
         return false;
     a.monto006 = *hours006 >= rates.hoursCap006 ? Money::whole(rates.ceiling006)
                                                 : toMoney(*hours006 * rates.rate006);
     calc.middle006 = shownHours(*hours006, rates.hoursCap006, in.numhorascod06);
 
-    const auto hoursIncentive = calc.readDouble("numhorasincen", in.numhorasincen);
+    const auto hoursIncentive = calc.readQuantity("numhorasincen", in.numhorasincen);
     if (!hoursIncentive)
         return false;
     a.monto084 = *hoursIncentive > 0 ? capped(*hoursIncentive * rates.rate084, kIncentiveCeiling)
                                      : Money();
     calc.middle084 = shownHours(*hoursIncentive, rates.shownCap084and113, in.numhorasincen);
 
-    const auto hours113 = calc.readDouble("numhorascod113", in.numhorascod113);
+    const auto hours113 = calc.readQuantity("numhorascod113", in.numhorascod113);
     if (!hours113)
         return false;
     a.monto113 = capped(*hours113 * rates.rate113, kNational113Ceiling);

@@ -41,14 +41,14 @@ bool positionItems(Calculation &calc)
     const auto extendedDay = calc.readWhole16("proljor", in.proljor);
     if (!extendedDay)
         return false;
-    const auto task = calc.readMoney("tardif", in.tardif);
+    const auto task = calc.readPointsAsMoney("tardif", in.tardif);
     if (!task)
         return false;
     a.fullDayPoints = *fullDay;
     a.extendedDayPoints = *extendedDay;
     a.taskPoints = *task;
 
-    const auto complement = calc.readDouble("compbas", in.compbas);
+    const auto complement = calc.readQuantity("compbas", in.compbas);
     if (!complement)
         return false;
     a.monto002 = toMoney(kBasicPointValue * *complement);
