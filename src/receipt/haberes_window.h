@@ -1,0 +1,123 @@
+#pragma once
+// The receipt window "Haberes": shows one computed receipt, scrolls it, prints it on white and
+// leads back to the data entry. It never computes pay; it only shows what it is handed.
+
+#include <QFont>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "receipt.h"
+#include "receipt_view.h"
+
+class QGroupBox;
+class QImage;
+class QLabel;
+class QLineEdit;
+class QPagedPaintDevice;
+class QPlainTextEdit;
+class QPrintDialog;
+class QPrinter;
+class QPushButton;
+class QScrollBar;
+
+namespace recibo::receipt {
+
+class RuleLine;
+
+class HaberesWindow : public QWidget, public ReceiptView {
+    Q_OBJECT
+
+public:
+    explicit HaberesWindow(QWidget *parent = nullptr);
+    ~HaberesWindow() override;
+
+    void showReceipt(const Receipt &receipt) override;
+    void setPositionBoxes(const PositionBoxes &boxes) override;
+    void setVolverHandler(std::function<void()> handler) override;
+
+    // Prints the window as shown, on white, with the "TOVIL" column and without buttons or notes,
+    // then restores it. Returns false after telling the user when the device cannot be painted.
+    bool printReceipt(QPagedPaintDevice *device);
+
+    // The printer "Imprimir" offers in its dialog; kept so the user's choices last between prints.
+    QPrinter &printer();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildFrame();
+    void buildHeader();
+    void buildOthers();
+    void fillRow(std::size_t slot, const ReceiptRow &row);
+    void placeAmount(QLabel *cell, const std::string &text, int rightTwips, int topTwips,
+                     int heightTwips, int maxWidth, const QFont &base);
+    void layOutTotals(std::size_t rows);
+    void setBackgrounds(unsigned frameColour, unsigned windowColour);
+    void setPrintLook(bool printing);
+    void reportPrintFailure();
+
+    void Volver_Click();
+    void Imprimir_Click();
+    void Salir_Click();
+    void movedor_Change(int value);
+
+    QGroupBox *sosten_ = nullptr;
+    QLabel *Label18_ = nullptr;
+    QLabel *docente_ = nullptr;
+    std::array<QLabel *, kRowSlots> cod_{};
+    std::array<QLabel *, kRowSlots> Label10_{};
+    std::array<QLabel *, kRowSlots> Label19_{};
+    std::array<QLabel *, 2 * kRowSlots> Label1_{};
+    std::array<RuleLine *, kRowSlots> Line8_{};
+    QLabel *Label15_ = nullptr;
+    QLabel *Label16_ = nullptr;
+    QLabel *Label17_ = nullptr;
+    QLabel *thaberes_ = nullptr;
+    QLabel *tdescuentos_ = nullptr;
+    QLabel *liquido_ = nullptr;
+    // The six vertical rules whose lower ends follow the row count.
+    std::array<RuleLine *, 6> verticalRules_{};
+    RuleLine *Line4_ = nullptr;
+    RuleLine *Line6_ = nullptr;
+    RuleLine *Line15_ = nullptr;
+    RuleLine *Line16_ = nullptr;
+    RuleLine *Line17_ = nullptr;
+
+    QLabel *carsel_ = nullptr;
+    QLabel *Label11_ = nullptr;
+    QLineEdit *numcargo_ = nullptr;
+    QLabel *Label12_ = nullptr;
+    QLineEdit *punbasicos_ = nullptr;
+    QLabel *Label2_ = nullptr;
+    QLineEdit *compbas_ = nullptr;
+    QLabel *Label14_ = nullptr;
+    QLineEdit *proljor_ = nullptr;
+    QLabel *Label20_ = nullptr;
+    QLineEdit *jorcom_ = nullptr;
+    QLabel *Label21_ = nullptr;
+    QLineEdit *tardif_ = nullptr;
+
+    QPushButton *Volver_ = nullptr;
+    QPushButton *Imprimir_ = nullptr;
+    QPushButton *Salir_ = nullptr;
+    QLineEdit *Text11_ = nullptr;
+    QPlainTextEdit *Text12_ = nullptr;
+    QLineEdit *Text1_ = nullptr;
+    QLineEdit *Text10_ = nullptr;
+    // Text2 .. Text9, by their number.
+    std::array<QLineEdit *, 8> tovil_{};
+    QScrollBar *movedor_ = nullptr;
+
+    QFont boldFont_;  // buttons and totals
+    QPointer<QWidget> focusBeforePrint_;
+    int frameHeight_;  // twips; grows with every scroll, see movedor_Change
+    std::function<void()> volverHandler_;
+    std::unique_ptr<QPrinter> printer_;
+    QPointer<QPrintDialog> printDialog_;
+};
+
+}  // namespace recibo::receipt
