@@ -34,6 +34,7 @@ ErrorDialog::ErrorDialog(QWidget *parent) : QDialog(parent)
     auto *aceptar = new QPushButton(QStringLiteral("Aceptar"), this);
     aceptar->setObjectName(QStringLiteral("Aceptar"));
     aceptar->setDefault(true);
+    aceptar->setAccessibleName(QStringLiteral("Aceptar"));
     aceptar->setGeometry(ui::rectOf(1440, 2640, 1515, 540));
     connect(aceptar, &QPushButton::clicked, this, &QDialog::hide);
 }

@@ -167,6 +167,9 @@ QComboBox *editableList(QWidget *parent, const char *name, const QString &access
     // Typing into the text field chooses nothing and adds nothing.
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setCompleter(nullptr);
+    // Enter or leaving the field would otherwise pick an entry whose name equals the typed text.
+    QObject::disconnect(list->lineEdit(), &QLineEdit::returnPressed, list, nullptr);
+    QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
     list->setGeometry(where);
     return list;
 }
@@ -376,9 +379,11 @@ void IngresoWindow::buildButtonsAndDecoration()
     Command1_->setObjectName(QStringLiteral("Command1"));
     Command1_->setToolTip(QStringLiteral("Genera el recibo"));
     Command1_->setDefault(true);
+    Command1_->setAccessibleName(QStringLiteral("Calcular"));
     Command1_->setGeometry(rectOf(10380, 2760, 1380, 540));
     Command2_ = new QPushButton(QStringLiteral("Salir"), this);
     Command2_->setObjectName(QStringLiteral("Command2"));
+    Command2_->setAccessibleName(QStringLiteral("Salir"));
     Command2_->setGeometry(rectOf(10380, 3480, 1380, 540));
 
     auto *picture = new ReceiptPicture(this);

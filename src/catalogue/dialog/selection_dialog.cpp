@@ -156,6 +156,9 @@ SelectionDialog::SelectionDialog(QWidget *parent) : QDialog(parent)
     // Typed text is only a name for the receipt: it neither adds entries nor selects one.
     cargox_->setInsertPolicy(QComboBox::NoInsert);
     cargox_->setCompleter(nullptr);
+    // Enter or leaving the field would otherwise pick an entry whose name equals the typed text.
+    disconnect(cargox_->lineEdit(), &QLineEdit::returnPressed, cargox_, nullptr);
+    disconnect(cargox_->lineEdit(), &QLineEdit::editingFinished, cargox_, nullptr);
     cargox_->setMaxVisibleItems(20);
     cargox_->setGeometry(rectOf(1050, 2200, 8460, 390));
     const auto &catalogue = rows();
@@ -173,11 +176,13 @@ SelectionDialog::SelectionDialog(QWidget *parent) : QDialog(parent)
     listo_->setObjectName(QStringLiteral("Command1"));
     listo_->setGeometry(rectOf(7500, 4620, 2010, 540));
     listo_->setDefault(true);
+    listo_->setAccessibleName(QStringLiteral("Listo"));
 
     salirSinDatos_ = new QPushButton(QStringLiteral("Salir sin datos"), this);
     salirSinDatos_->setObjectName(QStringLiteral("Command2"));
     salirSinDatos_->setGeometry(rectOf(7500, 5400, 2010, 540));
     salirSinDatos_->setAutoDefault(false);
+    salirSinDatos_->setAccessibleName(QStringLiteral("Salir sin datos"));
 
     connect(codcargo_, &QLineEdit::textChanged, this, &SelectionDialog::searchByCode);
     connect(cargox_, &QComboBox::activated, this, &SelectionDialog::pickByName);
@@ -278,12 +283,18 @@ bool SelectionDialog::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void SelectionDialog::showEvent(QShowEvent *event)
+void SelectionDialog::setVisible(bool visible)
 {
-    QDialog::showEvent(event);
-    if (!shownBefore_) {
+    if (visible && !shownBefore_) {
         shownBefore_ = true;
         codcargo_->setFocus(Qt::OtherFocusReason);
+    }
+    QDialog::setVisible(visible);
+    // Showing a dialog focuses its field as if tabbed into, selecting the text; the user types
+    // behind what the code box holds instead.
+    if (visible && focusWidget() == codcargo_) {
+        codcargo_->deselect();
+        codcargo_->end(false);
     }
 }
 

@@ -51,7 +51,7 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+    void setVisible(bool visible) override;
     // Esc and the window's close control leave the way "Salir sin datos" does.
     void reject() override;
 

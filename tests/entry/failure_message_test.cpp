@@ -1,0 +1,52 @@
+// The messages that explain why "Calcular" gave no receipt.
+#include <gtest/gtest.h>
+
+#include "failure_message.h"
+
+namespace {
+
+using recibo::Failure;
+using recibo::FailureKind;
+using recibo::entry::failureMessage;
+
+struct MessageCase {
+    const char *rule;
+    Failure failure;
+    const char *caption;
+    const char *expected;
+};
+
+class FailureMessageTest : public ::testing::TestWithParam<MessageCase> {};
+
+TEST_P(FailureMessageTest, NamesTheFieldAndQuotesTheText)
+{
+    const MessageCase &c = GetParam();
+    EXPECT_EQ(failureMessage(c.failure, QString::fromUtf8(c.caption)).toStdString(), c.expected) << c.rule;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, FailureMessageTest,
+    ::testing::Values(
+        MessageCase{"a decimal field with two marks is not a number",
+                    {FailureKind::Conversion, "dinasist", "1,5,2"}, "Cantidad de días",
+                    "Cantidad de días: \"1,5,2\" no es un número."},
+        MessageCase{"hours with letters are not a number",
+                    {FailureKind::Conversion, "numerohorasmed", "doce"}, "Número de horas N. Medio",
+                    "Número de horas N. Medio: \"doce\" no es un número."},
+        MessageCase{"a count says its range", {FailureKind::Conversion, "cantidadhijos", "300"}, "Hijos",
+                    "Hijos: \"300\" no es un número entero de 0 a 255."},
+        MessageCase{"kilometres say the 16-bit range", {FailureKind::Conversion, "cantkm", "40000"},
+                    "cantidad de km semanales",
+                    "Cantidad de km semanales: \"40000\" no es un número entero de -32768 a 32767."},
+        MessageCase{"more than 81 disabled children", {FailureKind::Limit, "cantidadhijosdisc", "82"},
+                    "Hijos Diferenc", "Hijos Diferenc: \"82\" supera el máximo de 81 hijos diferenciados."},
+        MessageCase{"more than 255 children together", {FailureKind::Limit, "cantidadhijosdisc", "80"},
+                    "Hijos Diferenc",
+                    "Hijos Diferenc: \"80\": hijos e hijos diferenciados juntos no pueden ser más de 255."},
+        MessageCase{"no position says how to choose one", {FailureKind::NoPosition, "punbas", ""},
+                    "Puntos básicos",
+                    "Elija un cargo: escriba su código o elija su nombre en «Selección de cargo»."},
+        MessageCase{"no category repeats the error dialog", {FailureKind::NoCategory, "", ""}, "",
+                    "seleccione cargo u horas de nivel medio o superior"}));
+
+}  // namespace

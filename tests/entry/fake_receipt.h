@@ -1,0 +1,26 @@
+#pragma once
+// A receipt window that only records what the data-entry window hands it.
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "receipt_view.h"
+
+struct ReceiptRecord {
+    int created = 0;
+    std::vector<recibo::Receipt> shown;
+    std::vector<recibo::receipt::PositionBoxes> boxes;
+    std::function<void()> volver;
+};
+
+class FakeReceipt : public recibo::receipt::ReceiptView {
+public:
+    explicit FakeReceipt(ReceiptRecord &record) : record_(record) { ++record_.created; }
+    void showReceipt(const recibo::Receipt &receipt) override { record_.shown.push_back(receipt); }
+    void setPositionBoxes(const recibo::receipt::PositionBoxes &boxes) override { record_.boxes.push_back(boxes); }
+    void setVolverHandler(std::function<void()> handler) override { record_.volver = std::move(handler); }
+
+private:
+    ReceiptRecord &record_;
+};
