@@ -1,0 +1,144 @@
+// "Calcular" to receipt painted, on the real receipt window offscreen: the first receipt (the
+// window is created on first use) and a further receipt on the open window, for the largest
+// receipt of 26 rows. Each iteration ends with the window repainted and its events delivered.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <algorithm>
+#include <chrono>
+#include <memory>
+
+#include "haberes_window.h"
+#include "receipt_samples.h"
+
+namespace {
+
+using recibo::Receipt;
+using recibo::receipt::HaberesWindow;
+using Clock = std::chrono::steady_clock;
+
+void paintNow(HaberesWindow &window)
+{
+    window.repaint();
+    QCoreApplication::processEvents();
+}
+
+// Times `step` by hand so setting up and tearing down stay out of the figures, and keeps the slowest.
+template <typename Step>
+void timed(benchmark::State &state, Step step)
+{
+    double slowest = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        step();
+        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        state.SetIterationTime(seconds);
+        slowest = std::max(slowest, seconds);
+    }
+    state.counters["slowest_ms"] = slowest * 1000.0;
+}
+
+void BM_FirstReceiptCreatesTheWindow(benchmark::State &state)
+{
+    const Receipt receipt = recibo::receipt::samples::largestReceipt();
+    std::unique_ptr<HaberesWindow> window;
+    double slowest = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        window = std::make_unique<HaberesWindow>();
+        window->showReceipt(receipt);
+        paintNow(*window);
+        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        state.SetIterationTime(seconds);
+        slowest = std::max(slowest, seconds);
+        window.reset();
+        QCoreApplication::processEvents();
+    }
+    state.counters["slowest_ms"] = slowest * 1000.0;
+}
+BENCHMARK(BM_FirstReceiptCreatesTheWindow)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_SameLargestReceiptAgain(benchmark::State &state)
+{
+    const Receipt receipt = recibo::receipt::samples::largestReceipt();
+    HaberesWindow window;
+    window.showReceipt(receipt);
+    paintNow(window);
+    timed(state, [&] {
+        window.showReceipt(receipt);
+        paintNow(window);
+    });
+}
+BENCHMARK(BM_SameLargestReceiptAgain)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Every other receipt is a short one, so each step rewrites, shows or hides most cells.
+void BM_LargestAfterAShortReceipt(benchmark::State &state)
+{
+    const Receipt largest = recibo::receipt::samples::largestReceipt();
+    const Receipt shorter = recibo::receipt::samples::hoursReceipt();
+    HaberesWindow window;
+    window.showReceipt(largest);
+    paintNow(window);
+    bool large = false;
+    timed(state, [&] {
+        window.showReceipt(large ? largest : shorter);
+        paintNow(window);
+        large = !large;
+    });
+}
+BENCHMARK(BM_LargestAfterAShortReceipt)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The same, with the window rendered into an image instead of onto its backing store.
+void BM_LargestAfterAShortReceiptGrabbed(benchmark::State &state)
+{
+    const Receipt largest = recibo::receipt::samples::largestReceipt();
+    const Receipt shorter = recibo::receipt::samples::hoursReceipt();
+    HaberesWindow window;
+    window.showReceipt(largest);
+    paintNow(window);
+    bool large = false;
+    timed(state, [&] {
+        window.showReceipt(large ? largest : shorter);
+        benchmark::DoNotOptimize(window.grab());
+        QCoreApplication::processEvents();
+        large = !large;
+    });
+}
+BENCHMARK(BM_LargestAfterAShortReceiptGrabbed)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Counts the paint events one repaint delivers, to show the timed repaint really paints.
+void BM_PaintEventsPerRepaint(benchmark::State &state)
+{
+    struct Counter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            paints += event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    } counter;
+    HaberesWindow window;
+    window.showReceipt(recibo::receipt::samples::largestReceipt());
+    paintNow(window);
+    window.installEventFilter(&counter);
+    for (auto _ : state) {
+        paintNow(window);
+    }
+    state.counters["window_paints_per_repaint"] =
+        static_cast<double>(counter.paints) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_PaintEventsPerRepaint)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
