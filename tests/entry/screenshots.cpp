@@ -1,0 +1,81 @@
+// Pictures of the data-entry window and the selection dialog in their main states, for a person
+// to look at: entry-start, entry-cargo, entry-medio, entry-advertencia, entry-error.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <cstdio>
+
+#include "error_dialog.h"
+#include "ingreso_window.h"
+#include "selection_dialog.h"
+
+namespace {
+
+bool save(QWidget *w, const QString &dir, const char *name)
+{
+    QTest::qWait(150);
+    const QString path = dir + QStringLiteral("/entry-%1.png").arg(QString::fromLatin1(name));
+    const bool ok = w->grab().save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+template <class T>
+T *find(QWidget *parent, const char *name)
+{
+    return parent->findChild<T *>(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/shots");
+    QDir().mkpath(dir);
+
+    recibo::entry::IngresoWindow window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return 1;
+    }
+    bool ok = save(&window, dir, "start");
+
+    QTest::mouseClick(find<QRadioButton>(&window, "cargo"), Qt::LeftButton);
+    auto *dialog = window.selectionDialog();
+    if (!QTest::qWaitForWindowExposed(dialog)) {
+        return 1;
+    }
+    auto *code = find<QLineEdit>(dialog, "codcargo");
+    QTest::mouseClick(code, Qt::LeftButton);
+    QTest::keyClicks(code, QStringLiteral("672"));
+    ok = save(dialog, dir, "advertencia") && ok;
+    QTest::mouseClick(find<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+    QTest::mouseClick(find<QRadioButton>(&window, "Option7"), Qt::LeftButton);
+    QTest::mouseClick(find<QCheckBox>(&window, "transporte"), Qt::LeftButton);
+    QTest::mouseClick(find<QCheckBox>(&window, "hijos"), Qt::LeftButton);
+    QTest::mouseClick(find<QCheckBox>(&window, "hijosdisc"), Qt::LeftButton);
+    QTest::mouseClick(find<QCheckBox>(&window, "inasist"), Qt::LeftButton);
+    ok = save(&window, dir, "cargo") && ok;
+
+    QTest::mouseClick(find<QRadioButton>(&window, "horasmedio"), Qt::LeftButton);
+    ok = save(&window, dir, "medio") && ok;
+
+    QTest::mouseClick(find<QRadioButton>(&window, "horassup"), Qt::LeftButton);
+    QTest::mouseClick(find<QRadioButton>(&window, "horasmedio"), Qt::LeftButton);
+    window.findChild<QRadioButton *>(QStringLiteral("horasmedio"))->setAutoExclusive(false);
+    window.findChild<QRadioButton *>(QStringLiteral("horasmedio"))->setChecked(false);
+    window.findChild<QRadioButton *>(QStringLiteral("horasmedio"))->setAutoExclusive(true);
+    QTest::mouseClick(find<QPushButton>(&window, "Command1"), Qt::LeftButton);
+    if (auto *error = window.errorDialog()) {
+        ok = QTest::qWaitForWindowExposed(error) && ok;
+        ok = save(error, dir, "error") && ok;
+    }
+    return ok ? 0 : 1;
+}
