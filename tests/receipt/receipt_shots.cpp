@@ -8,11 +8,29 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <cstdio>
+#include <fstream>
+#include <variant>
+
+#include "case_json.h"
 
 #include "haberes_window.h"
 #include "receipt_samples.h"
 
 using namespace recibo::receipt;
+
+namespace {
+
+// The largest receipt as the pay computation produces it, from its golden case.
+recibo::Receipt computedLargest()
+{
+    std::ifstream file(RECIBO_CASES_DIR "/largest_receipt_comma.json");
+    const auto json = nlohmann::ordered_json::parse(file);
+    const recibo::cases::CaseInput input = recibo::cases::inputFromJson(json.at("input"));
+    const recibo::Outcome outcome = recibo::compute(input.snapshot, input.decimalSeparator);
+    return std::get<recibo::Receipt>(outcome);
+}
+
+}  // namespace
 
 int main(int argc, char **argv)
 {
@@ -33,6 +51,13 @@ int main(int argc, char **argv)
     QApplication::processEvents();
     window.grab().save(out + "/receipt-largest-end.png");
 
+    window.showReceipt(computedLargest());
+    movedor->setValue(movedor->minimum());
+    movedor->setValue(movedor->maximum());
+    QApplication::processEvents();
+    window.grab().save(out + "/receipt-computed-largest-end.png");
+
+    window.showReceipt(samples::largestReceipt());
     movedor->setValue(100);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
