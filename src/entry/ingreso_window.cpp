@@ -238,13 +238,10 @@ void IngresoWindow::buildHeading()
     label(this, "Label5", "Apellido y nombre:", rectOf(120, 180, 1800, kLineHeight));
     docente_ = textBox(this, "docente", QStringLiteral("Apellido y nombre"), rectOf(1920, 150, 4200, kBoxHeight));
 
-    QFont bold = font();
-    bold.setBold(true);
     auto *title = textBox(this, "Text2", QStringLiteral("Título"), rectOf(6480, 150, 5280, kBoxHeight), nullptr,
                           "Recibo de haberes docente");
     title->setReadOnly(true);
     title->setAlignment(Qt::AlignCenter);
-    title->setFont(bold);
     auto *period = textBox(this, "Text3", QStringLiteral("Período"), rectOf(6480, 540, 5280, kBoxHeight), nullptr,
                            "Marzo de 2.008");
     period->setReadOnly(true);
@@ -266,9 +263,6 @@ void IngresoWindow::buildCategory()
 void IngresoWindow::buildSummaryAndHours()
 {
     cargoselect_ = label(this, "cargoselect", "", rectOf(kSummaryLeft, kSummaryTop, kSummaryWidth, kLineHeight));
-    QFont bold = font();
-    bold.setBold(true);
-    cargoselect_->setFont(bold);
     for (std::size_t i = 0; i < kSummary.size(); ++i) {
         const int left = kSummaryLeft + static_cast<int>(i) * kSummaryStep;
         summaryTitles_[i] = label(this, kSummary[i].title, kSummary[i].titleText,
