@@ -15,10 +15,10 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 
 #include "rule_line.h"
+#include "text_fit.h"
 #include "twips.h"
 
 namespace recibo::receipt {
@@ -111,9 +111,6 @@ constexpr std::array<TovilBox, 8> kTovil{{
     {2760, 0x00C0C0C0},  // Text9
 }};
 
-// A text wider than its cell has its letters drawn closer, by at most this many pixels each, so
-// that it stays clear of the column's rules; beyond that it is shown at its width.
-constexpr qreal kMaxSqueeze = 1.0;
 // A line edit's frame, inner margins and cursor take this many pixels of its width.
 constexpr int kLineEditChrome = 10;
 
@@ -188,22 +185,6 @@ int textWidth(const QLabel *label, const QString &text)
     return label->fontMetrics().horizontalAdvance(text);
 }
 
-// Gives `widget` the font `base`, with its letters drawn just close enough for `text` to fit in
-// `maxWidth` pixels; returns the width the text then takes.
-int fitText(QWidget *widget, const QString &text, int maxWidth, const QFont &base)
-{
-    QFont wanted = base;
-    const qreal natural = QFontMetricsF(base).horizontalAdvance(text);
-    if (natural > maxWidth && !text.isEmpty()) {
-        const qreal squeeze = std::min(kMaxSqueeze, (natural - maxWidth) / text.size() + 0.01);
-        wanted.setLetterSpacing(QFont::AbsoluteSpacing, -squeeze);
-    }
-    if (widget->font() != wanted) {
-        widget->setFont(wanted);
-    }
-    return static_cast<int>(std::ceil(QFontMetricsF(wanted).horizontalAdvance(text)));
-}
-
 // The widest a cell may be between its left edge (or right edge) and the next rule, one pixel clear.
 constexpr int kDescriptionMaxWidth = ui::px(kLine2X) - ui::px(kDescriptionLeft) - 1;
 constexpr int kMiddleMaxWidth = ui::px(kLine5X) - ui::px(kMiddleLeft) - 1;
@@ -223,6 +204,9 @@ HaberesWindow::HaberesWindow(QWidget *parent)
     setFont(font);
     boldFont_ = font;
     boldFont_.setBold(true);
+    // Cells whose text is wider than the cell get their letters drawn closer, clear of the rules.
+    regularFit_ = std::make_unique<TextFit>(font);
+    boldFit_ = std::make_unique<TextFit>(boldFont_);
     setAutoFillBackground(true);
     setBackground(this, QPalette::Window, kWindowColour);
     resize(ui::sizeOf(kClientWidth, kClientHeight));
@@ -358,7 +342,7 @@ void HaberesWindow::buildOthers()
                       QStringLiteral("Fecha y hora"));
     // The two notes are longer than their boxes are wide: draw them a little closer, from the start.
     for (QLineEdit *note : {Text11_, Text1_}) {
-        fitText(note, note->text(), note->width() - kLineEditChrome, font());
+        regularFit_->fit(note, note->text(), note->width() - kLineEditChrome);
         note->setCursorPosition(0);
     }
 
@@ -420,11 +404,11 @@ void HaberesWindow::showReceipt(const Receipt &receipt)
     layOutTotals(rows);
     const TotalsLayout layout = totalsLayout(rows);
     placeAmount(thaberes_, receipt.totals.thaberes, kHaberesRight, layout.haberesTop, kTotalsHeight,
-                kEarningsMaxWidth, boldFont_);
+                kEarningsMaxWidth, *boldFit_);
     placeAmount(tdescuentos_, receipt.totals.tdescuentos, kDescuentosRight, layout.descuentosTop,
-                kTotalsHeight, kDeductionsMaxWidth, boldFont_);
+                kTotalsHeight, kDeductionsMaxWidth, *boldFit_);
     placeAmount(liquido_, receipt.totals.liquido, kLiquidoRight, layout.liquidoTop, kTotalsHeight,
-                kDeductionsMaxWidth, boldFont_);
+                kDeductionsMaxWidth, *boldFit_);
 
     docente_->setText(QString::fromStdString(receipt.docente));
     docente_->resize(std::max(ui::px(3135), textWidth(docente_, docente_->text())), docente_->height());
@@ -443,13 +427,13 @@ void HaberesWindow::fillRow(std::size_t slot, const ReceiptRow &row)
     cod_[slot]->setText(textOf(row.code));
     cod_[slot]->show();
     const QString description = textOf(row.description);
-    const int descriptionWidth = fitText(Label19_[slot], description, kDescriptionMaxWidth, font());
+    const int descriptionWidth = regularFit_->fit(Label19_[slot], description, kDescriptionMaxWidth);
     Label19_[slot]->setText(description);
     Label19_[slot]->resize(std::max(ui::px(kDescriptionWidth), descriptionWidth), Label19_[slot]->height());
     Label19_[slot]->show();
     if (row.middle) {
         const QString middle = QString::fromStdString(*row.middle);
-        const int middleWidth = fitText(Label10_[slot], middle, kMiddleMaxWidth, font());
+        const int middleWidth = regularFit_->fit(Label10_[slot], middle, kMiddleMaxWidth);
         Label10_[slot]->setText(middle);
         Label10_[slot]->resize(std::max(ui::px(kMiddleWidth), middleWidth), Label10_[slot]->height());
         Label10_[slot]->show();
@@ -460,18 +444,18 @@ void HaberesWindow::fillRow(std::size_t slot, const ReceiptRow &row)
     QLabel *shown = Label1_[earnings ? slot : slot + kRowSlots];
     QLabel *unused = Label1_[earnings ? slot + kRowSlots : slot];
     placeAmount(shown, row.amount, earnings ? kEarningsRight : kDeductionsRight, top, kCellHeight,
-                earnings ? kEarningsMaxWidth : kDeductionsMaxWidth, font());
+                earnings ? kEarningsMaxWidth : kDeductionsMaxWidth, *regularFit_);
     shown->show();
     unused->hide();
     Line8_[slot]->show();
 }
 
 void HaberesWindow::placeAmount(QLabel *cell, const std::string &text, int rightTwips, int topTwips,
-                                int heightTwips, int maxWidth, const QFont &base)
+                                int heightTwips, int maxWidth, TextFit &fit)
 {
     const QString shown = QString::fromStdString(text);
     // Sized to its text, so the right edge stays on the column whatever the amount's length.
-    const int width = fitText(cell, shown, maxWidth, base);
+    const int width = fit.fit(cell, shown, maxWidth);
     cell->setText(shown);
     const int right = ui::px(rightTwips);
     cell->setGeometry(right - width, ui::px(topTwips), width, ui::px(heightTwips));

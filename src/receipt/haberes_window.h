@@ -26,6 +26,7 @@ class QScrollBar;
 namespace recibo::receipt {
 
 class RuleLine;
+class TextFit;
 
 class HaberesWindow : public QWidget, public ReceiptView {
     Q_OBJECT
@@ -54,7 +55,7 @@ private:
     void buildOthers();
     void fillRow(std::size_t slot, const ReceiptRow &row);
     void placeAmount(QLabel *cell, const std::string &text, int rightTwips, int topTwips,
-                     int heightTwips, int maxWidth, const QFont &base);
+                     int heightTwips, int maxWidth, TextFit &fit);
     void layOutTotals(std::size_t rows);
     void setBackgrounds(unsigned frameColour, unsigned windowColour);
     void setPrintLook(bool printing);
@@ -113,6 +114,8 @@ private:
     QScrollBar *movedor_ = nullptr;
 
     QFont boldFont_;  // buttons and totals
+    std::unique_ptr<TextFit> regularFit_;
+    std::unique_ptr<TextFit> boldFit_;
     QPointer<QWidget> focusBeforePrint_;
     int frameHeight_;  // twips; grows with every scroll, see movedor_Change
     std::function<void()> volverHandler_;
