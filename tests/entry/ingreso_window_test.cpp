@@ -1,6 +1,9 @@
 // The data-entry window "ingreso": start state, reactions, "Calcular", the error dialog and "Salir".
+#include <QFile>
 #include <QGroupBox>
 #include <QMessageBox>
+
+#include <unistd.h>
 
 #include <variant>
 
@@ -578,6 +581,42 @@ TEST_F(IngresoTest, ManyCategorySwitchesKeepOneInstanceOfEachWindow)
     EXPECT_TRUE(errorDialogs().empty());
     EXPECT_EQ(record.created, 1);
     EXPECT_EQ(record.shown.size(), 200u);
+}
+
+long residentKiB()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLong() * (sysconf(_SC_PAGESIZE) / 1024) : -1;
+}
+
+TEST_F(IngresoTest, AThousandSwitchesAndOpeningsKeepOneWindowEachAndNoGrowth)
+{
+    const auto round = [this] {
+        click("cargo");
+        clickInDialog("Command2");
+        click("Command1");
+        QTest::keyClick(errorDialogs().front(), Qt::Key_Escape);
+        click("horasmedio");
+        click("horassup");
+        // As in the running program, the repaints that showing and hiding asked for are done.
+        QCoreApplication::processEvents();
+    };
+    for (int i = 0; i < 50; ++i) {
+        round();
+    }
+    const long before = residentKiB();
+    ASSERT_GT(before, 0);
+    for (int i = 0; i < 1000; ++i) {
+        round();
+    }
+    const long after = residentKiB();
+    EXPECT_EQ(window->findChildren<recibo::catalogue::SelectionDialog *>().size(), 1);
+    EXPECT_EQ(errorDialogs().size(), 1);
+    EXPECT_LT(after - before, 1024) << before << " KiB before, " << after << " KiB after";
 }
 
 }  // namespace
