@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <limits>
 
 #include "money.h"
@@ -12,6 +14,8 @@ struct ToMoneyCase {
     double value;
     std::int64_t count;
 };
+
+void PrintTo(const ToMoneyCase &c, std::ostream *os) { *os << c.rule; }
 
 class ToMoneyTest : public testing::TestWithParam<ToMoneyCase> {};
 
@@ -52,6 +56,8 @@ struct TextCase {
     char separator;
     const char *text;
 };
+
+void PrintTo(const TextCase &c, std::ostream *os) { *os << c.rule; }
 
 class MoneyTextTest : public testing::TestWithParam<TextCase> {};
 
@@ -97,6 +103,8 @@ struct DoubleTextCase {
     char separator;
     const char *text;
 };
+
+void PrintTo(const DoubleTextCase &c, std::ostream *os) { *os << c.text; }
 
 class DoubleTextTest : public testing::TestWithParam<DoubleTextCase> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <optional>
 
 #include "number_text.h"
@@ -27,6 +29,8 @@ struct DoubleCase {
     double value;
 };
 
+void PrintTo(const DoubleCase &c, std::ostream *os) { *os << '"' << c.text << '"'; }
+
 class ReadDoubleTest : public testing::TestWithParam<DoubleCase> {};
 
 TEST_P(ReadDoubleTest, GivesTheNearestDouble)
@@ -50,6 +54,8 @@ struct WholeCase {
     std::optional<int> whole16;
     std::optional<int> count;
 };
+
+void PrintTo(const WholeCase &c, std::ostream *os) { *os << '"' << c.text << '"'; }
 
 class ReadWholeTest : public testing::TestWithParam<WholeCase> {};
 
@@ -83,6 +89,8 @@ struct MoneyCase {
     const char *text;
     std::optional<std::int64_t> count;
 };
+
+void PrintTo(const MoneyCase &c, std::ostream *os) { *os << '"' << c.text << '"'; }
 
 class ReadMoneyTest : public testing::TestWithParam<MoneyCase> {};
 

@@ -1,6 +1,8 @@
 // The messages that explain why "Calcular" gave no receipt.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "failure_message.h"
 
 namespace {
@@ -15,6 +17,8 @@ struct MessageCase {
     const char *caption;
     const char *expected;
 };
+
+void PrintTo(const MessageCase &c, std::ostream *os) { *os << c.rule; }
 
 class FailureMessageTest : public ::testing::TestWithParam<MessageCase> {};
 

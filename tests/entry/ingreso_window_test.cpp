@@ -250,6 +250,8 @@ struct CountBox {
     const char *caption;  // shown with the box, or nullptr
 };
 
+void PrintTo(const CountBox &c, std::ostream *os) { *os << c.check; }
+
 class CountBoxTest : public IngresoTest, public ::testing::WithParamInterface<CountBox> {};
 
 TEST_P(CountBoxTest, FollowsItsCheckBoxAndComesBackAsZero)
@@ -295,6 +297,8 @@ struct Bracket {
     const char *percentText;
     int percent;
 };
+
+void PrintTo(const Bracket &b, std::ostream *os) { *os << "Option" << b.option; }
 
 class SeniorityTest : public IngresoTest, public ::testing::WithParamInterface<Bracket> {};
 
