@@ -394,10 +394,10 @@ void HaberesWindow::showReceipt(const Receipt &receipt)
     punbasicos_->setText(QString::fromStdString(header.punbasicos));
     carsel_->setText(QString::fromStdString(header.carsel));
     carsel_->resize(std::max(ui::px(3360), textWidth(carsel_, carsel_->text())), carsel_->height());
-    for (QWidget *widget : {static_cast<QWidget *>(Label14_), static_cast<QWidget *>(Label20_),
-                            static_cast<QWidget *>(Label21_), static_cast<QWidget *>(Label2_),
-                            static_cast<QWidget *>(proljor_), static_cast<QWidget *>(jorcom_),
-                            static_cast<QWidget *>(tardif_), static_cast<QWidget *>(compbas_)}) {
+    // The position's point boxes mean nothing for an hours category.
+    const std::array<QWidget *, 8> pointBoxes{Label14_, Label20_, Label21_, Label2_,
+                                              proljor_, jorcom_,  tardif_,  compbas_};
+    for (QWidget *widget : pointBoxes) {
         widget->setVisible(header.pointBoxesVisible);
     }
 

@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <ostream>
 
 #include "window_fixture.h"
 
@@ -304,6 +305,8 @@ struct TotalsCase {
     int rulesBottom, line6, haberesTop, line15, descuentosTop, line16, liquidoTop, line17;
 };
 
+void PrintTo(const TotalsCase &c, std::ostream *out) { *out << c.rows << " rows"; }
+
 class TotalsLayoutTest : public ReceiptWindowTest, public ::testing::WithParamInterface<TotalsCase> {};
 
 TEST_P(TotalsLayoutTest, TotalsBlockAndRuleEndsFollowTheRowCount)
@@ -357,6 +360,11 @@ struct HeaderCase {
     const char *title;
     bool pointBoxesVisible;
 };
+
+void PrintTo(const HeaderCase &c, std::ostream *out)
+{
+    *out << c.title << (c.pointBoxesVisible ? ", point boxes shown" : ", point boxes hidden");
+}
 
 class HeaderTest : public ReceiptWindowTest, public ::testing::WithParamInterface<HeaderCase> {};
 
