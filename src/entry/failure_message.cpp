@@ -51,6 +51,10 @@ QString failureMessage(const Failure &failure, const QString &caption)
         }
         return QStringLiteral("%1: \"%2\" no es un número.").arg(field, typed);
     case FailureKind::Limit: {
+        if (!contains(kCountFields, failure.field)) {
+            // Hours and points so large that the amounts would leave the money range.
+            return QStringLiteral("%1: \"%2\" es un número demasiado grande.").arg(field, typed);
+        }
         const std::optional<std::uint8_t> count = readCount(failure.text);
         if (failure.field == "cantidadhijosdisc" && count && *count > kMaxDisabledChildren) {
             return QStringLiteral("%1: \"%2\" supera el máximo de %3 hijos diferenciados.")
