@@ -620,7 +620,13 @@ TEST_F(IngresoTest, AThousandSwitchesAndOpeningsKeepOneWindowEachAndNoGrowth)
     const long after = residentKiB();
     EXPECT_EQ(window->findChildren<recibo::catalogue::SelectionDialog *>().size(), 1);
     EXPECT_EQ(errorDialogs().size(), 1);
+#if defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer holds freed memory in quarantine, so resident size grows by design there;
+    // LeakSanitizer checks for leaks in that build instead.
+    (void)after;
+#else
     EXPECT_LT(after - before, 1024) << before << " KiB before, " << after << " KiB after";
+#endif
 }
 
 }  // namespace
