@@ -13,10 +13,27 @@ using Json = nlohmann::ordered_json;
 // The percentage text and value each seniority option writes, option 1 first.
 constexpr std::array<std::uint8_t, 12> kSeniorityPercent{0, 10, 15, 30, 40, 50, 60, 70, 80, 100, 110, 120};
 
+// A check box or option counts as set only when it holds 1 (or true); 2, greyed, does not.
+bool isSet(const Json &input, const char *key)
+{
+    if (!input.contains(key))
+        return false;
+    const Json &value = input[key];
+    return value.is_boolean() ? value.get<bool>() : value.is_number() && value.get<int>() == 1;
+}
+
 Category categoryFrom(const Json &input)
 {
-    if (!input.contains("category") || input["category"].is_null())
+    // The option buttons themselves may stand for the category, in their order of precedence.
+    if (!input.contains("category") || input["category"].is_null()) {
+        if (isSet(input, "cargo"))
+            return Category::Cargo;
+        if (isSet(input, "horasmedio"))
+            return Category::HorasMedio;
+        if (isSet(input, "horassup"))
+            return Category::HorasSup;
         return Category::None;
+    }
     const auto name = input["category"].get<std::string>();
     if (name == "cargo")
         return Category::Cargo;
@@ -37,11 +54,8 @@ void readText(const Json &input, const char *key, std::string &target)
 
 void readTick(const Json &input, const char *key, bool &target)
 {
-    if (!input.contains(key))
-        return;
-    const Json &value = input[key];
-    // A check box counts as ticked only when it holds 1; 2 (greyed) is not ticked.
-    target = value.is_boolean() ? value.get<bool>() : value.get<int>() == 1;
+    if (input.contains(key))
+        target = isSet(input, key);
 }
 
 // Fills what the dialog's "Listo" would show for a catalogue code, unless the case gives it.
@@ -105,8 +119,13 @@ CaseInput inputFromJson(const Json &input)
     readText(input, "numhorasincen", s.numhorasincen);
     readText(input, "numhorascod113", s.numhorascod113);
 
-    if (input.contains("bracket")) {
-        const int option = input["bracket"].get<int>();
+    // The options themselves may stand for the bracket: the first one set counts.
+    int optionSet = 0;
+    for (int option = 12; option >= 1; --option)
+        if (isSet(input, ("Option" + std::to_string(option)).c_str()))
+            optionSet = option;
+    if (input.contains("bracket") || optionSet > 0) {
+        const int option = input.contains("bracket") ? input["bracket"].get<int>() : optionSet;
         if (option < 0 || option > 12)
             throw std::invalid_argument("bracket must be 0..12");
         s.seniorityOption = option;
