@@ -77,8 +77,10 @@ void BM_SameLargestReceiptAgain(benchmark::State &state)
 }
 BENCHMARK(BM_SameLargestReceiptAgain)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// Every other receipt is a short one, so each step rewrites, shows or hides most cells.
-void BM_LargestAfterAShortReceipt(benchmark::State &state)
+// Every other receipt is a short one, so each step rewrites, shows or hides most cells; `paint`
+// brings the window on screen or into an image.
+template <typename Paint>
+void largestAfterAShort(benchmark::State &state, Paint paint)
 {
     const Receipt largest = recibo::receipt::samples::largestReceipt();
     const Receipt shorter = recibo::receipt::samples::hoursReceipt();
@@ -88,26 +90,20 @@ void BM_LargestAfterAShortReceipt(benchmark::State &state)
     bool large = false;
     timed(state, [&] {
         window.showReceipt(large ? largest : shorter);
-        paintNow(window);
+        paint(window);
         large = !large;
     });
 }
+
+void BM_LargestAfterAShortReceipt(benchmark::State &state) { largestAfterAShort(state, paintNow); }
 BENCHMARK(BM_LargestAfterAShortReceipt)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // The same, with the window rendered into an image instead of onto its backing store.
 void BM_LargestAfterAShortReceiptGrabbed(benchmark::State &state)
 {
-    const Receipt largest = recibo::receipt::samples::largestReceipt();
-    const Receipt shorter = recibo::receipt::samples::hoursReceipt();
-    HaberesWindow window;
-    window.showReceipt(largest);
-    paintNow(window);
-    bool large = false;
-    timed(state, [&] {
-        window.showReceipt(large ? largest : shorter);
+    largestAfterAShort(state, [](HaberesWindow &window) {
         benchmark::DoNotOptimize(window.grab());
         QCoreApplication::processEvents();
-        large = !large;
     });
 }
 BENCHMARK(BM_LargestAfterAShortReceiptGrabbed)->UseManualTime()->Unit(benchmark::kMillisecond);
