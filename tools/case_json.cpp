@@ -1,91 +1,179 @@
 #include "case_json.h"
 
-#include <array>
+#include <functional>
+#include <map>
 #include <stdexcept>
 
 #include "catalogue.h"
+#include "input_fields.h"
+#include "seniority_zone.h"
 
 namespace recibo::cases {
 namespace {
 
 using Json = nlohmann::ordered_json;
 
-// The percentage text and value each seniority option writes, option 1 first.
-constexpr std::array<std::uint8_t, 12> kSeniorityPercent{0, 10, 15, 30, 40, 50, 60, 70, 80, 100, 110, 120};
+// The keys of a case input that are not fields of the input tables, with the JSON type each takes.
+enum class ValueType { Text, TextOrNull, Whole, Tick, Object };
+
+const std::map<std::string, ValueType, std::less<>> &otherKeys()
+{
+    static const std::map<std::string, ValueType, std::less<>> keys = [] {
+        std::map<std::string, ValueType, std::less<>> k{
+            {"category", ValueType::TextOrNull}, {"position", ValueType::Object},
+            {"bracket", ValueType::Whole},       {"pctantig", ValueType::Whole},
+            {"zona", ValueType::Whole},          {"decimal", ValueType::Text},
+        };
+        for (const CategoryOption &option : kCategoryOptions)
+            k.emplace(option.control, ValueType::Tick);
+        for (std::size_t i = 1; i <= kSeniorityBrackets.size(); ++i)
+            k.emplace("Option" + std::to_string(i), ValueType::Tick);
+        return k;
+    }();
+    return keys;
+}
+
+bool hasType(const Json &value, ValueType type)
+{
+    switch (type) {
+    case ValueType::Text: return value.is_string();
+    case ValueType::TextOrNull: return value.is_string() || value.is_null();
+    case ValueType::Whole: return value.is_number_integer();
+    case ValueType::Tick: return value.is_boolean() || value.is_number_integer();
+    case ValueType::Object: return value.is_object();
+    }
+    return false;
+}
+
+const char *typeName(ValueType type)
+{
+    switch (type) {
+    case ValueType::Text: return "a string";
+    case ValueType::TextOrNull: return "a string or null";
+    case ValueType::Whole: return "a whole number";
+    case ValueType::Tick: return "true, false or a whole number";
+    case ValueType::Object: return "an object";
+    }
+    return "";
+}
+
+std::optional<ValueType> typeOfKey(std::string_view key)
+{
+    if (findTextField(key))
+        return ValueType::Text;
+    if (findTickField(key))
+        return ValueType::Tick;
+    const auto &others = otherKeys();
+    if (const auto found = others.find(key); found != others.end())
+        return found->second;
+    return std::nullopt;
+}
+
+// A misspelt key would otherwise leave its field at the start value and test the wrong thing.
+void checkKeys(const Json &object, const std::function<std::optional<ValueType>(std::string_view)> &typeOf,
+               const std::string &where)
+{
+    if (!object.is_object())
+        throw std::invalid_argument(where + " must be an object");
+    for (const auto &[key, value] : object.items()) {
+        const auto type = typeOf(key);
+        if (!type)
+            throw std::invalid_argument("unknown key \"" + where + key + "\"");
+        if (!hasType(value, *type))
+            throw std::invalid_argument("key \"" + where + key + "\" must be " + typeName(*type));
+    }
+}
+
+void checkInput(const Json &input)
+{
+    checkKeys(input, typeOfKey, "");
+    if (input.contains("position")) {
+        checkKeys(input["position"],
+                  [](std::string_view key) -> std::optional<ValueType> {
+                      if (key == "code" || key == "name" || key == "basic_text")
+                          return ValueType::Text;
+                      return std::nullopt;
+                  },
+                  "position.");
+    }
+}
 
 // A check box or option counts as set only when it holds 1 (or true); 2, greyed, does not.
-bool isSet(const Json &input, const char *key)
+bool isSet(const Json &input, std::string_view key)
 {
-    if (!input.contains(key))
+    const auto found = input.find(key);
+    if (found == input.end())
         return false;
-    const Json &value = input[key];
-    return value.is_boolean() ? value.get<bool>() : value.is_number() && value.get<int>() == 1;
+    return found->is_boolean() ? found->get<bool>() : found->get<int>() == 1;
 }
 
 Category categoryFrom(const Json &input)
 {
     // The option buttons themselves may stand for the category, in their order of precedence.
     if (!input.contains("category") || input["category"].is_null()) {
-        if (isSet(input, "cargo"))
-            return Category::Cargo;
-        if (isSet(input, "horasmedio"))
-            return Category::HorasMedio;
-        if (isSet(input, "horassup"))
-            return Category::HorasSup;
+        for (const CategoryOption &option : kCategoryOptions)
+            if (isSet(input, option.control))
+                return option.category;
         return Category::None;
     }
     const auto name = input["category"].get<std::string>();
-    if (name == "cargo")
-        return Category::Cargo;
-    if (name == "horasmedio")
-        return Category::HorasMedio;
-    if (name == "horassup")
-        return Category::HorasSup;
+    for (const CategoryOption &option : kCategoryOptions)
+        if (name == option.control)
+            return option.category;
     if (name == "none" || name.empty())
         return Category::None;
     throw std::invalid_argument("unknown category: " + name);
 }
 
-void readText(const Json &input, const char *key, std::string &target)
+void readText(const Json &input, std::string_view key, std::string &target)
 {
-    if (input.contains(key))
-        target = input[key].get<std::string>();
+    if (const auto found = input.find(key); found != input.end())
+        target = found->get<std::string>();
 }
 
-void readTick(const Json &input, const char *key, bool &target)
-{
-    if (input.contains(key))
-        target = isSet(input, key);
-}
-
-// Fills what the dialog's "Listo" would show for a catalogue code, unless the case gives it.
+// Fills what the dialog's "Listo" would show for a catalogue code; the case's own boxes come later.
 void readPosition(const Json &input, Snapshot &s)
 {
-    const catalogue::Position *row = nullptr;
-    if (input.contains("position")) {
-        const Json &position = input["position"];
-        readText(position, "code", s.codigocargo);
-        readText(position, "name", s.cargox);
-        readText(position, "basic_text", s.puntosbasicos);
-        if (const auto index = catalogue::findByCode(s.codigocargo))
-            row = catalogue::rowAt(*index);
-        if (row && !position.contains("name"))
-            s.cargox = row->name;
-        if (row && !position.contains("basic_text"))
-            s.puntosbasicos = row->basicPoints;
+    if (!input.contains("position"))
+        return;
+    const Json &position = input["position"];
+    readText(position, "code", s.codigocargo);
+    readText(position, "name", s.cargox);
+    readText(position, "basic_text", s.puntosbasicos);
+    const auto index = catalogue::findByCode(s.codigocargo);
+    const catalogue::Position *row = index ? catalogue::rowAt(*index) : nullptr;
+    if (!row)
+        return;
+    if (!position.contains("name"))
+        s.cargox = row->name;
+    if (!position.contains("basic_text"))
+        s.puntosbasicos = row->basicPoints;
+    s.punbas = row->basicPoints;
+    s.compbas = row->complementPoints;
+    s.jorcom = row->fullDayPoints;
+    s.proljor = row->extendedDayPoints;
+    s.tardif = row->taskPoints;
+}
+
+// The options themselves may stand for the bracket: the first one set counts.
+void readSeniority(const Json &input, Snapshot &s)
+{
+    int optionSet = 0;
+    for (int option = static_cast<int>(kSeniorityBrackets.size()); option >= 1; --option)
+        if (isSet(input, "Option" + std::to_string(option)))
+            optionSet = option;
+    if (input.contains("bracket") || optionSet > 0) {
+        const int option = input.contains("bracket") ? input["bracket"].get<int>() : optionSet;
+        if (option < 0 || option > static_cast<int>(kSeniorityBrackets.size()))
+            throw std::invalid_argument("bracket must be 0..12");
+        s.seniorityOption = option;
+        if (option > 0) {
+            s.pctantig = kSeniorityBrackets[static_cast<std::size_t>(option - 1)].percent;
+            s.porcantig = percentText(s.pctantig);
+        }
     }
-    if (row) {
-        s.punbas = row->basicPoints;
-        s.compbas = row->complementPoints;
-        s.jorcom = row->fullDayPoints;
-        s.proljor = row->extendedDayPoints;
-        s.tardif = row->taskPoints;
-    }
-    readText(input, "punbas", s.punbas);
-    readText(input, "compbas", s.compbas);
-    readText(input, "jorcom", s.jorcom);
-    readText(input, "proljor", s.proljor);
-    readText(input, "tardif", s.tardif);
+    if (input.contains("pctantig"))
+        s.pctantig = input["pctantig"].get<std::uint8_t>();
 }
 
 Json optionalText(const std::optional<std::string> &text)
@@ -108,56 +196,20 @@ const char *failureName(FailureKind kind)
 
 CaseInput inputFromJson(const Json &input)
 {
+    checkInput(input);
     CaseInput result;
     Snapshot &s = result.snapshot;
     s.category = categoryFrom(input);
     readPosition(input, s);
-
-    readText(input, "numerohorasmed", s.numerohorasmed);
-    readText(input, "numerohorassup", s.numerohorassup);
-    readText(input, "numhorascod06", s.numhorascod06);
-    readText(input, "numhorasincen", s.numhorasincen);
-    readText(input, "numhorascod113", s.numhorascod113);
-
-    // The options themselves may stand for the bracket: the first one set counts.
-    int optionSet = 0;
-    for (int option = 12; option >= 1; --option)
-        if (isSet(input, ("Option" + std::to_string(option)).c_str()))
-            optionSet = option;
-    if (input.contains("bracket") || optionSet > 0) {
-        const int option = input.contains("bracket") ? input["bracket"].get<int>() : optionSet;
-        if (option < 0 || option > 12)
-            throw std::invalid_argument("bracket must be 0..12");
-        s.seniorityOption = option;
-        if (option > 0) {
-            s.pctantig = kSeniorityPercent[static_cast<std::size_t>(option - 1)];
-            s.porcantig = std::to_string(s.pctantig) + " %";
-        }
-    }
-    if (input.contains("pctantig"))
-        s.pctantig = input["pctantig"].get<std::uint8_t>();
-    readText(input, "porcantig", s.porcantig);
+    readSeniority(input, s);
     if (input.contains("zona"))
         s.zona = input["zona"].get<int>();
-
-    readTick(input, "opincentivo", s.opincentivo);
-    readTick(input, "transporte", s.transporte);
-    readTick(input, "hijos", s.hijos);
-    readTick(input, "hijosdisc", s.hijosdisc);
-    readTick(input, "conyuge", s.conyuge);
-    readTick(input, "Iosper", s.Iosper);
-    readTick(input, "Osplad", s.Osplad);
-    readTick(input, "APORTEJUB", s.APORTEJUB);
-    readTick(input, "Ley4035", s.Ley4035);
-    readTick(input, "TOVIL", s.TOVIL);
-    readTick(input, "cajacomp", s.cajacomp);
-    readTick(input, "Seguro3011", s.Seguro3011);
-
-    readText(input, "cantkm", s.cantkm);
-    readText(input, "dinasist", s.dinasist);
-    readText(input, "cantidadhijos", s.cantidadhijos);
-    readText(input, "cantidadhijosdisc", s.cantidadhijosdisc);
-    readText(input, "docente", s.docente);
+    // The fields given by the case override what the position and the bracket filled in.
+    for (const TextField *field : kTextFields)
+        readText(input, field->control, s.*field->value);
+    for (const TickField *field : kTickFields)
+        if (input.find(field->control) != input.end())
+            s.*field->value = isSet(input, field->control);
 
     if (input.contains("decimal")) {
         const auto decimal = input["decimal"].get<std::string>();

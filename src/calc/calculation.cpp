@@ -13,10 +13,16 @@ constexpr double kMaxQuantity = 1e9;
 
 }  // namespace
 
+void assignAmountText(std::string &out, Money amount, char separator, AmountPrefix prefix)
+{
+    out.assign(prefix == AmountPrefix::Attached ? "$" : "$ ");
+    appendMoneyText(out, amount, separator);
+}
+
 std::string amountText(Money amount, char separator, AmountPrefix prefix)
 {
-    std::string text = prefix == AmountPrefix::Attached ? "$" : "$ ";
-    appendMoneyText(text, amount, separator);
+    std::string text;
+    assignAmountText(text, amount, separator, prefix);
     return text;
 }
 
@@ -32,8 +38,8 @@ void Calculation::writeRow(std::string_view code, std::string_view description,
         row.middle.emplace(*middle);
     else
         row.middle.reset();
-    row.amount.assign(prefix == AmountPrefix::Attached ? "$" : "$ ");
-    appendMoneyText(row.amount, amount, separator);
+    // Filled in place: the slot's string keeps its buffer from one receipt to the next.
+    assignAmountText(row.amount, amount, separator, prefix);
     row.column = column;
 }
 
@@ -82,7 +88,7 @@ std::optional<std::uint8_t> Calculation::readCount(std::string_view field, const
     return value;
 }
 
-std::optional<double> Calculation::readQuantity(std::string_view field, const std::string &text)
+std::optional<double> Calculation::readBoundedDouble(std::string_view field, const std::string &text)
 {
     auto value = readDouble(field, text);
     if (value && !(std::fabs(*value) <= kMaxQuantity)) {
@@ -92,7 +98,7 @@ std::optional<double> Calculation::readQuantity(std::string_view field, const st
     return value;
 }
 
-std::optional<Money> Calculation::readPointsAsMoney(std::string_view field, const std::string &text)
+std::optional<Money> Calculation::readBoundedMoney(std::string_view field, const std::string &text)
 {
     auto value = recibo::readMoney(text);
     if (!value) {

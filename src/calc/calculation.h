@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "input_fields.h"
 #include "money.h"
 #include "receipt.h"
 #include "snapshot.h"
@@ -55,18 +56,39 @@ public:
     ReceiptHeader &header() { return receipt_.header; }
     std::size_t rowCount() const { return receipt_.rowCount; }
 
-    // Readers: on a text that does not convert they record the failure and give nothing.
-    std::optional<double> readDouble(std::string_view field, const std::string &text);
-    // Hours and points that become amounts: bounded so that no amount leaves the money range.
-    std::optional<double> readQuantity(std::string_view field, const std::string &text);
-    std::optional<std::int16_t> readWhole16(std::string_view field, const std::string &text);
-    std::optional<std::uint8_t> readCount(std::string_view field, const std::string &text);
-    std::optional<Money> readPointsAsMoney(std::string_view field, const std::string &text);
+    // The field's text read as its number kind says; on a text that does not convert (or passes
+    // the field's bound) the failure is recorded and nothing is given.
+    template <const TextField &Field>
+    auto read()
+    {
+        const std::string &text = in.*Field.value;
+        if constexpr (Field.kind == NumberKind::Whole16) {
+            static_assert(Field.bound == Bound::None);
+            return readWhole16(Field.control, text);
+        } else if constexpr (Field.kind == NumberKind::Count) {
+            static_assert(Field.bound == Bound::None);
+            return readCount(Field.control, text);
+        } else if constexpr (Field.kind == NumberKind::Money) {
+            static_assert(Field.bound == Bound::AmountRange);
+            return readBoundedMoney(Field.control, text);
+        } else if constexpr (Field.kind == NumberKind::Double && Field.bound == Bound::AmountRange) {
+            return readBoundedDouble(Field.control, text);
+        } else {
+            static_assert(Field.kind == NumberKind::Double);
+            return readDouble(Field.control, text);
+        }
+    }
     void fail(FailureKind kind, std::string_view field, const std::string &text);
 
     std::optional<Failure> failure;
 
 private:
+    std::optional<double> readDouble(std::string_view field, const std::string &text);
+    std::optional<double> readBoundedDouble(std::string_view field, const std::string &text);
+    std::optional<std::int16_t> readWhole16(std::string_view field, const std::string &text);
+    std::optional<std::uint8_t> readCount(std::string_view field, const std::string &text);
+    std::optional<Money> readBoundedMoney(std::string_view field, const std::string &text);
+
     void writeRow(std::string_view code, std::string_view description,
                   std::optional<std::string_view> middle, Money amount, AmountColumn column,
                   AmountPrefix prefix);
@@ -74,6 +96,7 @@ private:
 };
 
 // The money amount text of a row or total: "$" or "$ " and the money text.
+void assignAmountText(std::string &out, Money amount, char separator, AmountPrefix prefix);
 std::string amountText(Money amount, char separator, AmountPrefix prefix);
 
 // The item groups, in the order "Calcular" runs them; each returns false when it stopped.
@@ -81,8 +104,13 @@ bool positionItems(Calculation &calc);
 bool hoursItems(Calculation &calc);
 void seniorityAndZone(Calculation &calc);
 void decreeAndNationalRows(Calculation &calc);
-bool productivityTopUpAndTransport(Calculation &calc);
-bool familyAndAbsence(Calculation &calc);
+void productivity(Calculation &calc);
+bool absenceReduction(Calculation &calc);
+void remunerativeSubtotal(Calculation &calc);
+void minimumTopUp(Calculation &calc);
+bool transport(Calculation &calc);
+bool familyAllowances(Calculation &calc);
+void absenceAdjustmentRow(Calculation &calc);
 void deductions(Calculation &calc);
 ReceiptTotals totals(const Amounts &amounts, char separator);
 

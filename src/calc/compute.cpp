@@ -19,9 +19,14 @@ Outcome compute(const Snapshot &snapshot, char decimalSeparator)
         return *calc.failure;
     detail::seniorityAndZone(calc);
     detail::decreeAndNationalRows(calc);
-    if (!detail::productivityTopUpAndTransport(calc) || !detail::familyAndAbsence(calc))
+    detail::productivity(calc);
+    if (!detail::absenceReduction(calc))
         return *calc.failure;
-
+    detail::remunerativeSubtotal(calc);
+    detail::minimumTopUp(calc);
+    if (!detail::transport(calc) || !detail::familyAllowances(calc))
+        return *calc.failure;
+    detail::absenceAdjustmentRow(calc);
     detail::deductions(calc);
     receipt.totals = detail::totals(calc.amounts, decimalSeparator);
     receipt.docente = snapshot.docente;

@@ -4,6 +4,7 @@
 
 #include "calculation.h"
 #include "number_text.h"
+#include "seniority_zone.h"
 
 namespace recibo::detail {
 namespace {
@@ -11,7 +12,7 @@ namespace {
 // Item 006 for a position, in whole money units: rows by seniority option (0 = none chosen),
 // columns by band of basic points, then the two full-day columns.
 constexpr int kBandCount = 8;
-constexpr std::array<std::array<int, kBandCount>, 13> kDecree006{{
+constexpr std::array<std::array<int, kBandCount>, kSeniorityBrackets.size() + 1> kDecree006{{
     {80, 80, 0, 0, 0, 0, 0, 0},            // no option
     {80, 80, 0, 0, 0, 0, 0, 0},            // Option1
     {90, 90, 0, 0, 0, 0, 0, 0},            // Option2
@@ -82,8 +83,9 @@ std::string shownHours(double hours, double cap, const std::string &typed)
 void positionSupplements(Calculation &calc)
 {
     Amounts &a = calc.amounts;
-    const auto option = static_cast<std::size_t>(
-        calc.in.seniorityOption >= 1 && calc.in.seniorityOption <= 12 ? calc.in.seniorityOption : 0);
+    const int chosen = calc.in.seniorityOption;
+    const bool known = chosen >= 1 && chosen <= static_cast<int>(kSeniorityBrackets.size());
+    const auto option = static_cast<std::size_t>(known ? chosen : 0);
     const auto column = static_cast<std::size_t>(decree006Column(a.basicPoints, a.fullDayPoints));
     a.monto006 = Money::whole(kDecree006[option][column]);
 
@@ -103,21 +105,21 @@ bool hoursSupplements(Calculation &calc, Category category)
     Amounts &a = calc.amounts;
     const HoursRates &rates = category == Category::HorasMedio ? kSecondaryRates : kHigherRates;
 
-    const auto hours006 = calc.readQuantity("numhorascod06", in.numhorascod06);
+    const auto hours006 = calc.read<fields::numhorascod06>();
     if (!hours006)
         return false;
     a.monto006 = *hours006 >= rates.hoursCap006 ? Money::whole(rates.ceiling006)
                                                 : toMoney(*hours006 * rates.rate006);
     calc.middle006 = shownHours(*hours006, rates.hoursCap006, in.numhorascod06);
 
-    const auto hoursIncentive = calc.readQuantity("numhorasincen", in.numhorasincen);
+    const auto hoursIncentive = calc.read<fields::numhorasincen>();
     if (!hoursIncentive)
         return false;
     a.monto084 = *hoursIncentive > 0 ? capped(*hoursIncentive * rates.rate084, kIncentiveCeiling)
                                      : Money();
     calc.middle084 = shownHours(*hoursIncentive, rates.shownCap084and113, in.numhorasincen);
 
-    const auto hours113 = calc.readQuantity("numhorascod113", in.numhorascod113);
+    const auto hours113 = calc.read<fields::numhorascod113>();
     if (!hours113)
         return false;
     a.monto113 = capped(*hours113 * rates.rate113, kNational113Ceiling);

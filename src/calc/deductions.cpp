@@ -8,7 +8,7 @@ namespace recibo::detail {
 namespace {
 
 struct Deduction {
-    bool Snapshot::*ticked;
+    const TickField *box;
     Money Amounts::*amount;
     std::string_view code;
     std::string_view description;
@@ -18,13 +18,13 @@ struct Deduction {
 };
 
 constexpr std::array<Deduction, 7> kDeductions{{
-    {&Snapshot::Iosper, &Amounts::monto505, "505", "IOSPER", "3 %", 0.03, false},
-    {&Snapshot::Osplad, &Amounts::monto508, "508", "OSPLAD", "3 %", 0.03, false},
-    {&Snapshot::APORTEJUB, &Amounts::monto502, "502", "Aporte Jub.", "16 %", 0.16, false},
-    {&Snapshot::Ley4035, &Amounts::monto504, "504", "Ley 4035", "0,6 %", 0.006, false},
-    {&Snapshot::TOVIL, &Amounts::monto332, "332", "TOVIL", "2 %", 0.02, true},
-    {&Snapshot::cajacomp, &Amounts::monto512, "512", "Caja Comp.", "4,5 %", 0.045, false},
-    {&Snapshot::Seguro3011, &Amounts::monto510, "510", "Seguro 3011", "2 %", 0.02, false},
+    {&fields::Iosper, &Amounts::monto505, "505", "IOSPER", "3 %", 0.03, false},
+    {&fields::Osplad, &Amounts::monto508, "508", "OSPLAD", "3 %", 0.03, false},
+    {&fields::APORTEJUB, &Amounts::monto502, "502", "Aporte Jub.", "16 %", 0.16, false},
+    {&fields::Ley4035, &Amounts::monto504, "504", "Ley 4035", "0,6 %", 0.006, false},
+    {&fields::TOVIL, &Amounts::monto332, "332", "TOVIL", "2 %", 0.02, true},
+    {&fields::cajacomp, &Amounts::monto512, "512", "Caja Comp.", "4,5 %", 0.045, false},
+    {&fields::Seguro3011, &Amounts::monto510, "510", "Seguro 3011", "2 %", 0.02, false},
 }};
 
 }  // namespace
@@ -33,7 +33,7 @@ void deductions(Calculation &calc)
 {
     Amounts &a = calc.amounts;
     for (const Deduction &d : kDeductions) {
-        if (!(calc.in.*d.ticked)) {
+        if (!(calc.in.*d.box->value)) {
             a.*d.amount = Money();
             continue;
         }

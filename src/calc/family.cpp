@@ -1,6 +1,6 @@
-// Items 1001, 1002, 1003 and 1010 (family allowances) and the 440 row (absence adjustment).
+// Items 1001, 1002, 1003 and 1010: the family allowances.
 
-#include <limits>
+#include "family.h"
 
 #include "calculation.h"
 
@@ -12,7 +12,6 @@ constexpr Money kSecondIncomeBracketTop = Money::whole(2600);
 constexpr int kChildRateLowIncome = 75;
 constexpr int kChildRateMiddleIncome = 60;
 constexpr int kChildRateHighIncome = 45;
-constexpr int kDisabledChildRate = 400;
 constexpr int kLargeFamilyChildren = 3;
 constexpr int kLargeFamilyAmount = 3;
 constexpr int kSpouseAmount = 15;
@@ -28,14 +27,14 @@ int childRate(Money allowanceIncome)
 
 }  // namespace
 
-bool familyAndAbsence(Calculation &calc)
+bool familyAllowances(Calculation &calc)
 {
     const Snapshot &in = calc.in;
     Amounts &a = calc.amounts;
 
     int children = 0;
     if (in.hijos) {
-        const auto count = calc.readCount("cantidadhijos", in.cantidadhijos);
+        const auto count = calc.read<fields::cantidadhijos>();
         if (!count)
             return false;
         children = *count;
@@ -47,13 +46,12 @@ bool familyAndAbsence(Calculation &calc)
 
     int disabledChildren = 0;
     if (in.hijosdisc) {
-        const auto count = calc.readCount("cantidadhijosdisc", in.cantidadhijosdisc);
+        const auto count = calc.read<fields::cantidadhijosdisc>();
         if (!count)
             return false;
         disabledChildren = *count;
-        // The allowance is a 16-bit product: 81 disabled children at most.
-        if (disabledChildren * kDisabledChildRate > std::numeric_limits<std::int16_t>::max()) {
-            calc.fail(FailureKind::Limit, "cantidadhijosdisc", in.cantidadhijosdisc);
+        if (disabledChildren > kMaxDisabledChildren) {
+            calc.fail(FailureKind::Limit, fields::cantidadhijosdisc.control, in.cantidadhijosdisc);
             return false;
         }
         a.monto1002 = Money::whole(disabledChildren * kDisabledChildRate);
@@ -61,10 +59,9 @@ bool familyAndAbsence(Calculation &calc)
                            a.monto1002);
     }
 
-    // Both counts together are an 8-bit sum.
     const int allChildren = children + disabledChildren;
-    if (allChildren > std::numeric_limits<std::uint8_t>::max()) {
-        calc.fail(FailureKind::Limit, "cantidadhijosdisc", in.cantidadhijosdisc);
+    if (allChildren > kMaxChildrenTogether) {
+        calc.fail(FailureKind::Limit, fields::cantidadhijosdisc.control, in.cantidadhijosdisc);
         return false;
     }
     if (allChildren >= kLargeFamilyChildren) {
@@ -76,9 +73,6 @@ bool familyAndAbsence(Calculation &calc)
         a.monto1010 = Money::whole(kSpouseAmount);
         calc.writeEarnings("1010", "Sal fam Cony", std::nullopt, a.monto1010);
     }
-
-    if (a.reajuste188 > Money())
-        calc.writeDeduction("440", "Reajuste cod. 188", in.dinasist, a.reajuste188);
     return true;
 }
 

@@ -23,7 +23,7 @@ bool hoursItems(Calculation &calc)
     const HoursLevel &level = secondary ? kSecondary : kHigher;
     const std::string &quantity = secondary ? calc.in.numerohorasmed : calc.in.numerohorassup;
 
-    const auto hours = calc.readQuantity(secondary ? "numerohorasmed" : "numerohorassup", quantity);
+    const auto hours = secondary ? calc.read<fields::numerohorasmed>() : calc.read<fields::numerohorassup>();
     if (!hours)
         return false;
     const double points = *hours * level.pointsPerHour;

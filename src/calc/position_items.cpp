@@ -11,20 +11,21 @@ constexpr std::int16_t kMinDayPoints = 1;      // a 052 row needs at least one p
 
 }  // namespace
 
-bool positionItems(Calculation &calc)
+namespace {
+
+// The basic points, and the receipt header that names the position.
+bool readBasicPoints(Calculation &calc)
 {
     const Snapshot &in = calc.in;
-    Amounts &a = calc.amounts;
-
     // The dialog's basic points box is empty until a position has been chosen.
     if (in.punbas.find_first_not_of(" \t") == std::string::npos) {
-        calc.fail(FailureKind::NoPosition, "punbas", in.punbas);
+        calc.fail(FailureKind::NoPosition, fields::punbas.control, in.punbas);
         return false;
     }
-    const auto basic = calc.readWhole16("punbas", in.punbas);
+    const auto basic = calc.read<fields::punbas>();
     if (!basic)
         return false;
-    a.basicPoints = *basic;
+    calc.amounts.basicPoints = *basic;
 
     ReceiptHeader &header = calc.header();
     header.Label11 = "Código del cargo";
@@ -32,32 +33,33 @@ bool positionItems(Calculation &calc)
     header.punbasicos = in.puntosbasicos;
     header.carsel = in.cargox;
     header.pointBoxesVisible = true;
+    return true;
+}
 
-    a.monto001 = toMoney(a.basicPoints * kBasicPointValue);
-
-    const auto fullDay = calc.readWhole16("jorcom", in.jorcom);
+// The full-day, extended-day and task points; gives the basic-complement points, read last.
+std::optional<double> readOtherPoints(Calculation &calc)
+{
+    Amounts &a = calc.amounts;
+    const auto fullDay = calc.read<fields::jorcom>();
     if (!fullDay)
-        return false;
-    const auto extendedDay = calc.readWhole16("proljor", in.proljor);
+        return std::nullopt;
+    const auto extendedDay = calc.read<fields::proljor>();
     if (!extendedDay)
-        return false;
-    const auto task = calc.readPointsAsMoney("tardif", in.tardif);
+        return std::nullopt;
+    const auto task = calc.read<fields::tardif>();
     if (!task)
-        return false;
+        return std::nullopt;
     a.fullDayPoints = *fullDay;
     a.extendedDayPoints = *extendedDay;
     a.taskPoints = *task;
+    return calc.read<fields::compbas>();
+}
 
-    const auto complement = calc.readQuantity("compbas", in.compbas);
-    if (!complement)
-        return false;
-    a.monto002 = toMoney(kBasicPointValue * *complement);
-    a.monto052 = toMoney(a.fullDayPoints * kDayPointValue) +
-                 toMoney(a.extendedDayPoints * kDayPointValue);
-    a.monto016 = toMoney(a.taskPoints.toDouble() * kBasicPointValue);
-
+void writeRows(Calculation &calc, double complementPoints)
+{
+    Amounts &a = calc.amounts;
     calc.writeEarnings("001", "Asign. de la categoría", "1", a.monto001, AmountPrefix::Attached);
-    if (*complement > 0)
+    if (complementPoints > 0)
         calc.writeEarnings("002", "Comp. de Básico", "", a.monto002);
     else
         a.monto002 = Money();
@@ -70,7 +72,23 @@ bool positionItems(Calculation &calc)
         calc.writeEarnings("016", "Tarea diferenciada", "", a.monto016);
     else
         a.monto016 = Money();
+}
 
+}  // namespace
+
+bool positionItems(Calculation &calc)
+{
+    if (!readBasicPoints(calc))
+        return false;
+    Amounts &a = calc.amounts;
+    a.monto001 = toMoney(a.basicPoints * kBasicPointValue);
+    const auto complement = readOtherPoints(calc);
+    if (!complement)
+        return false;
+    a.monto002 = toMoney(kBasicPointValue * *complement);
+    a.monto052 = toMoney(a.fullDayPoints * kDayPointValue) + toMoney(a.extendedDayPoints * kDayPointValue);
+    a.monto016 = toMoney(a.taskPoints.toDouble() * kBasicPointValue);
+    writeRows(calc, *complement);
     positionSupplements(calc);
     return true;
 }

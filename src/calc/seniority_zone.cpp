@@ -1,21 +1,27 @@
 // Items 010 (seniority) and 078 (school zone): percentages of the category base.
 
-#include <array>
+#include "seniority_zone.h"
 
 #include "calculation.h"
 
-namespace recibo::detail {
-namespace {
+namespace recibo {
 
-// Zone percentage by position in the zone list; no entry chosen pays nothing.
-constexpr std::array<std::uint8_t, 5> kZonePercent{0, 20, 40, 80, 120};
+std::string percentText(std::uint8_t percent)
+{
+    return std::to_string(percent) + " %";
+}
 
 std::uint8_t zonePercent(int zoneIndex)
 {
-    if (zoneIndex < 0 || zoneIndex >= static_cast<int>(kZonePercent.size()))
+    if (zoneIndex < 0 || zoneIndex >= static_cast<int>(kZones.size()))
         return 0;
-    return kZonePercent[static_cast<std::size_t>(zoneIndex)];
+    return kZones[static_cast<std::size_t>(zoneIndex)].percent;
 }
+
+}  // namespace recibo
+
+namespace recibo::detail {
+namespace {
 
 // Base times a whole percentage is exact money; only the division by 100 goes through double.
 Money percentOf(Money base, std::uint8_t percent)
@@ -37,7 +43,7 @@ void seniorityAndZone(Calculation &calc)
     const std::uint8_t pctzona = zonePercent(calc.in.zona);
     if (pctzona > 0) {
         a.monto078 = percentOf(base, pctzona);
-        calc.writeEarnings("078", "As. por zona", std::to_string(pctzona) + " %", a.monto078);
+        calc.writeEarnings("078", "As. por zona", percentText(pctzona), a.monto078);
     }
 }
 

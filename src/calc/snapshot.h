@@ -1,6 +1,7 @@
 #pragma once
 // What "Calcular" reads from the windows, captured once so the computation never touches a widget.
-// Members carry the names of the controls they are read from.
+// Members carry the names of the controls they are read from; input_fields.h lists them with their
+// captions, number kinds and start values.
 
 #include <cstdint>
 #include <string>
@@ -10,6 +11,9 @@ namespace recibo {
 enum class Category { None, Cargo, HorasMedio, HorasSup };
 
 struct Snapshot {
+    // Every field at its start value, as the windows open.
+    Snapshot();
+
     // Category frame of ingreso: at most one option selected.
     Category category = Category::None;
 
@@ -25,11 +29,11 @@ struct Snapshot {
     std::string tardif;
 
     // Hours boxes.
-    std::string numerohorasmed = "0";
-    std::string numerohorassup = "0";
-    std::string numhorascod06 = "0";
-    std::string numhorasincen = "0";
-    std::string numhorascod113 = "0";
+    std::string numerohorasmed;
+    std::string numerohorassup;
+    std::string numhorascod06;
+    std::string numhorasincen;
+    std::string numhorascod113;
 
     // Seniority: the first selected option (1..12), 0 for none; the percentage the options wrote.
     int seniorityOption = 0;
@@ -39,24 +43,24 @@ struct Snapshot {
     // Zone list position, -1 when no entry was chosen.
     int zona = -1;
 
-    // Check boxes (true = ticked).
-    bool opincentivo = true;
-    bool transporte = false;
-    bool hijos = false;
-    bool hijosdisc = false;
-    bool conyuge = false;
-    bool Iosper = false;
-    bool Osplad = false;
-    bool APORTEJUB = false;
-    bool Ley4035 = false;
-    bool TOVIL = false;
-    bool cajacomp = false;
-    bool Seguro3011 = false;
+    // Check boxes (true = ticked); the constructor gives each its start state.
+    bool opincentivo{};
+    bool transporte{};
+    bool hijos{};
+    bool hijosdisc{};
+    bool conyuge{};
+    bool Iosper{};
+    bool Osplad{};
+    bool APORTEJUB{};
+    bool Ley4035{};
+    bool TOVIL{};
+    bool cajacomp{};
+    bool Seguro3011{};
 
-    std::string cantkm = "0";
-    std::string dinasist = "0";
-    std::string cantidadhijos = "0";
-    std::string cantidadhijosdisc = "0";
+    std::string cantkm;
+    std::string dinasist;
+    std::string cantidadhijos;
+    std::string cantidadhijosdisc;
     std::string docente;
 };
 
