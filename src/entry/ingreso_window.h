@@ -5,10 +5,15 @@
 // `catalogue::SelectionDialog` ("advertencia"), the error dialog `ErrorDialog` ("error") and the
 // receipt window behind `receipt::ReceiptView` ("Haberes"). The engine is `recibo::compute` in
 // src/calc, a pure C++ function with no Qt; `recibo::moneyText` and `recibo::doubleText` there format
-// every number the receipt shows. A click on "Calcular" reads the controls and the dialog's fields
-// into a `Snapshot`, calls `compute` with the user's decimal separator and hands the `Receipt` to
-// `ReceiptView::showReceipt`; a `Failure` instead opens the error dialog (no category) or a short
-// message naming the field, and changes nothing that is shown.
+// every number the receipt shows, and src/calc/input_fields.h lists every input field once. A click on
+// "Calcular" reads the controls and the dialog's fields into a `Snapshot`, calls `compute` with the
+// user's decimal separator and hands the `Receipt` to `ReceiptView::showReceipt`; a `Failure` instead
+// opens the error dialog (no category) or a short message naming the field, and changes nothing that
+// is shown.
+//
+// The window's code is split by job: ingreso_controls.cpp builds the controls, ingreso_reactions.cpp
+// holds the reactions to them, ingreso_snapshot.cpp reads them into a snapshot, and
+// ingreso_window.cpp runs "Calcular" and the other windows.
 
 #include <QWidget>
 
@@ -17,6 +22,7 @@
 #include <functional>
 #include <memory>
 
+#include "input_fields.h"
 #include "receipt_view.h"
 #include "selection_dialog.h"
 #include "snapshot.h"
@@ -59,35 +65,53 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Building (ingreso_controls.cpp).
     void buildHeading();
     void buildCategory();
-    void buildSummaryAndHours();
-    void buildLeftColumn();
+    void buildSummary();
+    void buildHours();
+    void buildIncentiveAndTransport();
+    void buildZoneAndAbsences();
+    void buildFamily();
     void buildDeductions();
     void buildSeniority();
     void buildButtonsAndDecoration();
+    QLineEdit *addTextBox(QWidget *parent, const TextField &field, const QRect &where, const QString &toolTip);
+    QCheckBox *addCheckBox(QWidget *parent, const TickField &field, const QRect &where,
+                           const QString &toolTip = QString());
+
+    // Reactions (ingreso_reactions.cpp).
     void connectReactions();
+    void onCargoSelected();
+    void onHorasmedioSelected();
+    void onHorassupSelected();
+    void onSeniorityChosen(std::size_t option);
+    void onPositionAccepted(const catalogue::Acceptance &acceptance);
+    void onVolver();
+    void clearCategory();
+    void setSummaryVisible(bool visible);
+    void setHoursVisible(std::initializer_list<const TextField *> hours, bool visible);
 
-    void cargoSelected();
-    void horasmedioSelected();
-    void horassupSelected();
-    void seniorityChosen(int option);
-    void calcular();
-    void accepted(const catalogue::Acceptance &acceptance);
-    void volver();
-
+    // Running "Calcular" and the other windows (ingreso_window.cpp).
+    void onCalcularClicked();
     catalogue::SelectionDialog *ensureSelectionDialog();
     receipt::ReceiptView *ensureReceipt();
     void showError();
     void showMessage(const QString &text);
-    QString captionOf(const std::string &field) const;
-    void clearCategory();
-    void setSummaryVisible(bool visible);
+
+    Category chosenCategory() const;
+    int chosenSeniorityOption() const;
+    QLineEdit *box(const TextField &field) const;
+    QCheckBox *tick(const TickField &field) const;
 
     ReceiptFactory makeReceipt_;
     std::function<void()> quit_;
 
-    QLineEdit *docente_ = nullptr;
+    // The text boxes and check boxes of the input fields, in the order of kTextFields and kTickFields;
+    // fields of the selection dialog have no box here.
+    std::array<QLineEdit *, kTextFields.size()> textBoxes_{};
+    std::array<QCheckBox *, kTickFields.size()> tickBoxes_{};
+
     QRadioButton *cargo_ = nullptr;
     QRadioButton *horasmedio_ = nullptr;
     QRadioButton *horassup_ = nullptr;
@@ -95,42 +119,15 @@ private:
     QLabel *cargoselect_ = nullptr;
     std::array<QLabel *, 6> summaryTitles_{};
     std::array<QLabel *, 6> summaryValues_{};
+    // The caption beside each hours box, by its box's field.
+    std::array<QLabel *, kTextFields.size()> hoursCaptions_{};
 
-    QLabel *Label3_ = nullptr;
-    QLabel *Label4_ = nullptr;
-    QLabel *Label2_ = nullptr;
-    QLabel *Label7_ = nullptr;
-    QLabel *Label6_ = nullptr;
-    QLineEdit *numerohorasmed_ = nullptr;
-    QLineEdit *numerohorassup_ = nullptr;
-    QLineEdit *numhorascod06_ = nullptr;
-    QLineEdit *numhorasincen_ = nullptr;
-    QLineEdit *numhorascod113_ = nullptr;
-
-    QCheckBox *opincentivo_ = nullptr;
     QLineEdit *Text1_ = nullptr;
-    QCheckBox *transporte_ = nullptr;
     QLabel *mensajekm_ = nullptr;
-    QLineEdit *cantkm_ = nullptr;
     QComboBox *zona_ = nullptr;
     QCheckBox *inasist_ = nullptr;
-    QLineEdit *dinasist_ = nullptr;
-    QCheckBox *hijos_ = nullptr;
-    QLineEdit *cantidadhijos_ = nullptr;
-    QCheckBox *hijosdisc_ = nullptr;
-    QLineEdit *cantidadhijosdisc_ = nullptr;
-    QCheckBox *conyuge_ = nullptr;
-
-    QCheckBox *Iosper_ = nullptr;
-    QCheckBox *Osplad_ = nullptr;
-    QCheckBox *TOVIL_ = nullptr;
-    QCheckBox *APORTEJUB_ = nullptr;
-    QCheckBox *cajacomp_ = nullptr;
-    QCheckBox *Ley4035_ = nullptr;
-    QCheckBox *Seguro3011_ = nullptr;
 
     std::array<QRadioButton *, 12> seniority_{};
-    QLineEdit *porcantig_ = nullptr;
     std::uint8_t pctantig_ = 0;
 
     QPushButton *Command1_ = nullptr;

@@ -17,6 +17,7 @@
 
 #include "catalogue.h"
 #include "number_text.h"
+#include "controls.h"
 #include "twips.h"
 
 namespace recibo::catalogue {
@@ -35,13 +36,6 @@ constexpr int kHeadingTop = 840;
 constexpr int kHeadingHeight = 480;
 constexpr int kBoxTop = 1380;
 constexpr int kBoxHeight = 330;
-
-constexpr char kPointsToolTip[] = "Se selecciona automáticamente";
-
-QString textOf(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Decoration only: a small painted picture of a school under a clear sky.
 class Photograph : public QWidget {
@@ -87,127 +81,134 @@ protected:
     }
 };
 
-QLineEdit *addBox(QWidget *parent, const char *name, const char *toolTip, const QString &caption, int column)
+QLabel *addHeading(QWidget *parent, const char *name, const QString &text, int column)
 {
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setToolTip(QString::fromUtf8(toolTip));
-    box->setAccessibleName(caption);
-    box->setGeometry(rectOf(kColumnLeft + column * kColumnStep, kBoxTop, kColumnWidth, kBoxHeight));
-    return box;
+    QLabel *heading = ui::label(parent, QString::fromLatin1(name), text,
+                                rectOf(kColumnLeft + column * kColumnStep, kHeadingTop, kColumnWidth, kHeadingHeight),
+                                Qt::AlignLeft | Qt::AlignBottom);
+    heading->setWordWrap(true);
+    return heading;
 }
 
-QLabel *addHeading(QWidget *parent, const char *name, const char *text, int column)
+QRect boxPlace(int column)
 {
-    auto *label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    label->setGeometry(rectOf(kColumnLeft + column * kColumnStep, kHeadingTop, kColumnWidth, kHeadingHeight));
-    return label;
+    return rectOf(kColumnLeft + column * kColumnStep, kBoxTop, kColumnWidth, kBoxHeight);
 }
+
+// The point boxes left to right after the code box, with the headings above them.
+struct PointColumn {
+    const char *heading;
+    const TextField *field;
+};
+constexpr std::array<PointColumn, 5> kPointColumns{{
+    {"Label3", &fields::punbas},
+    {"Label8", &fields::compbas},
+    {"Label5", &fields::proljor},
+    {"Label6", &fields::jorcom},
+    {"Label7", &fields::tardif},
+}};
 
 }  // namespace
 
 SelectionDialog::SelectionDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("advertencia"));
-    setWindowTitle(QStringLiteral("Selección de cargo"));
+    setWindowTitle(title());
     setModal(false);
     setFixedSize(ui::sizeOf(kClientWidth, kClientHeight));
 
-    auto *instruction = new QLabel(QStringLiteral("Seleccione el cargo o el código del cargo"), this);
-    instruction->setObjectName(QStringLiteral("Label2"));
+    QLabel *instruction = ui::label(this, QStringLiteral("Label2"), QStringLiteral("Seleccione el cargo o el código del cargo"),
+                                    rectOf(kColumnLeft, 240, 9300, 360));
     QFont bold = instruction->font();
     bold.setBold(true);
     instruction->setFont(bold);
-    instruction->setGeometry(rectOf(kColumnLeft, 240, 9300, 360));
 
-    // Headings and boxes in the order they stand: code, basic, complement, extended, full day, task.
-    addHeading(this, "Label1", "Código del cargo", 0);
-    addHeading(this, "Label3", "Puntos básicos", 1);
-    addHeading(this, "Label8", "Comp básico", 2);
-    addHeading(this, "Label5", "Prol. de jornada", 3);
-    addHeading(this, "Label6", "Jorn. completa", 4);
-    addHeading(this, "Label7", "Tarea diferenc.", 5);
-
-    codcargo_ = addBox(this, "codcargo",
-                       "Escriba el código del cargo. Si luego de escribir las tres cifras no se selecciona el "
-                       "cargo, vuelva a elegir un código correcto.",
-                       QStringLiteral("Código del cargo"), 0);
-    punbas_ = addBox(this, "punbas", kPointsToolTip, QStringLiteral("Puntos básicos"), 1);
-    punbas_->setReadOnly(true);
-    compbas_ = addBox(this, "compbas", kPointsToolTip, QStringLiteral("Comp básico"), 2);
-    proljor_ = addBox(this, "proljor", kPointsToolTip, QStringLiteral("Prol. de jornada"), 3);
-    jorcom_ = addBox(this, "jorcom", kPointsToolTip, QStringLiteral("Jorn. completa"), 4);
-    tardif_ = addBox(this, "tardif", kPointsToolTip, QStringLiteral("Tarea diferenc."), 5);
-    codcargo_->setText(QStringLiteral("0"));
-    codcargo_->installEventFilter(this);
-
-    auto *cargoHeading = new QLabel(QStringLiteral("Cargo"), this);
-    cargoHeading->setObjectName(QStringLiteral("Label4"));
-    cargoHeading->setGeometry(rectOf(kColumnLeft, 2220, 800, 360));
-
-    cargox_ = new QComboBox(this);
-    cargox_->setObjectName(QStringLiteral("cargox"));
-    cargox_->setToolTip(QStringLiteral("Seleccione el cargo"));
-    cargox_->setAccessibleName(QStringLiteral("Cargo"));
-    cargox_->setEditable(true);
-    // Typed text is only a name for the receipt: it neither adds entries nor selects one.
-    cargox_->setInsertPolicy(QComboBox::NoInsert);
-    cargox_->setCompleter(nullptr);
-    // Enter or leaving the field would otherwise pick an entry whose name equals the typed text.
-    disconnect(cargox_->lineEdit(), &QLineEdit::returnPressed, cargox_, nullptr);
-    disconnect(cargox_->lineEdit(), &QLineEdit::editingFinished, cargox_, nullptr);
-    cargox_->setMaxVisibleItems(20);
-    cargox_->setGeometry(rectOf(1050, 2200, 8460, 390));
-    const auto &catalogue = rows();
-    for (std::size_t i = 0; i < catalogue.size(); ++i) {
-        cargox_->addItem(textOf(catalogue[i].name), static_cast<int>(i + 1));
-    }
-    cargox_->setCurrentIndex(-1);
-    cargox_->setEditText(QString());
-
+    buildPointBoxes();
+    buildNameChooser();
     auto *picture = new Photograph(this);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setGeometry(rectOf(kColumnLeft, 2940, 4200, 3360));
-
-    listo_ = new QPushButton(QStringLiteral("Listo"), this);
-    listo_->setObjectName(QStringLiteral("Command1"));
-    listo_->setGeometry(rectOf(7500, 4620, 2010, 540));
-    listo_->setDefault(true);
-    listo_->setAccessibleName(QStringLiteral("Listo"));
-
-    salirSinDatos_ = new QPushButton(QStringLiteral("Salir sin datos"), this);
-    salirSinDatos_->setObjectName(QStringLiteral("Command2"));
-    salirSinDatos_->setGeometry(rectOf(7500, 5400, 2010, 540));
-    salirSinDatos_->setAutoDefault(false);
-    salirSinDatos_->setAccessibleName(QStringLiteral("Salir sin datos"));
+    buildButtons();
 
     connect(codcargo_, &QLineEdit::textChanged, this, &SelectionDialog::searchByCode);
-    connect(cargox_, &QComboBox::activated, this, &SelectionDialog::pickByName);
-    connect(listo_, &QPushButton::clicked, this, &SelectionDialog::pressListo);
-    connect(salirSinDatos_, &QPushButton::clicked, this, &SelectionDialog::pressSalirSinDatos);
+    connect(cargox_, &QComboBox::activated, this, &SelectionDialog::onNamePicked);
 }
+
+void SelectionDialog::buildPointBoxes()
+{
+    const QString codeCaption = QStringLiteral("Código del cargo");
+    addHeading(this, "Label1", codeCaption, 0);
+    codcargo_ = ui::textBox(this, QStringLiteral("codcargo"), codeCaption, boxPlace(0), QStringLiteral("0"),
+                            QStringLiteral("Escriba el código del cargo. Si luego de escribir las tres cifras no se "
+                                           "selecciona el cargo, vuelva a elegir un código correcto."));
+    codcargo_->installEventFilter(this);
+
+    const QString automatic = QStringLiteral("Se selecciona automáticamente");
+    std::array<QLineEdit **, kPointColumns.size()> boxes{&punbas_, &compbas_, &proljor_, &jorcom_, &tardif_};
+    for (std::size_t i = 0; i < kPointColumns.size(); ++i) {
+        const int column = static_cast<int>(i) + 1;
+        addHeading(this, kPointColumns[i].heading, ui::textOf(kPointColumns[i].field->caption), column);
+        *boxes[i] = ui::textBox(this, *kPointColumns[i].field, boxPlace(column), automatic);
+    }
+    punbas_->setReadOnly(true);
+}
+
+void SelectionDialog::buildNameChooser()
+{
+    ui::label(this, QStringLiteral("Label4"), ui::textOf(fields::cargox.caption), rectOf(kColumnLeft, 2220, 800, 360));
+    // Typed text is only a name for the receipt: it neither adds entries nor selects one.
+    cargox_ = ui::editableList(this, ui::textOf(fields::cargox.control), ui::textOf(fields::cargox.caption),
+                               rectOf(1050, 2200, 8460, 390));
+    cargox_->setToolTip(QStringLiteral("Seleccione el cargo"));
+    cargox_->setMaxVisibleItems(20);
+    const auto &catalogue = rows();
+    for (std::size_t i = 0; i < catalogue.size(); ++i) {
+        cargox_->addItem(ui::textOf(catalogue[i].name), static_cast<int>(i + 1));
+    }
+    cargox_->setCurrentIndex(-1);
+    cargox_->setEditText(QString());
+}
+
+void SelectionDialog::buildButtons()
+{
+    listo_ = ui::button(this, QStringLiteral("Command1"), QStringLiteral("Listo"), rectOf(7500, 4620, 2010, 540));
+    listo_->setDefault(true);
+    salirSinDatos_ = ui::button(this, QStringLiteral("Command2"), QStringLiteral("Salir sin datos"),
+                                rectOf(7500, 5400, 2010, 540));
+    salirSinDatos_->setAutoDefault(false);
+    connect(listo_, &QPushButton::clicked, this, &SelectionDialog::onListoClicked);
+    connect(salirSinDatos_, &QPushButton::clicked, this, &SelectionDialog::onSalirSinDatosClicked);
+}
+
+QString SelectionDialog::title() { return QStringLiteral("Selección de cargo"); }
 
 QString SelectionDialog::selectedCode() const
 {
     const Position *row = rowAt(selectedRow_);
-    return row ? textOf(row->code) : QString();
+    return row ? ui::textOf(row->code) : QString();
 }
 
 QString SelectionDialog::selectedBasicPoints() const
 {
     const Position *row = rowAt(selectedRow_);
-    return row ? textOf(row->basicPoints) : QString();
+    return row ? ui::textOf(row->basicPoints) : QString();
 }
 
-QString SelectionDialog::positionName() const { return cargox_->currentText(); }
-QString SelectionDialog::punbas() const { return punbas_->text(); }
-QString SelectionDialog::compbas() const { return compbas_->text(); }
-QString SelectionDialog::proljor() const { return proljor_->text(); }
-QString SelectionDialog::jorcom() const { return jorcom_->text(); }
-QString SelectionDialog::tardif() const { return tardif_->text(); }
+QString SelectionDialog::fieldText(const TextField &field) const
+{
+    if (&field == &fields::cargox) {
+        return cargox_->currentText();
+    }
+    const std::array<std::pair<const TextField *, const QLineEdit *>, 5> boxes{
+        {{&fields::punbas, punbas_}, {&fields::compbas, compbas_}, {&fields::proljor, proljor_},
+         {&fields::jorcom, jorcom_}, {&fields::tardif, tardif_}}};
+    for (const auto &[known, box] : boxes) {
+        if (known == &field) {
+            return box->text();
+        }
+    }
+    return QString();
+}
 
 void SelectionDialog::searchByCode(const QString &code)
 {
@@ -223,29 +224,29 @@ void SelectionDialog::searchByCode(const QString &code)
             cargox_->setEditText(QString());
         }
     }
-    punbas_->setText(row ? textOf(row->basicPoints) : QString());
-    proljor_->setText(row ? textOf(row->extendedDayPoints) : QString());
-    jorcom_->setText(row ? textOf(row->fullDayPoints) : QString());
-    tardif_->setText(row ? textOf(row->taskPoints) : QString());
-    compbas_->setText(row ? textOf(row->complementPoints) : QString());
+    punbas_->setText(row ? ui::textOf(row->basicPoints) : QString());
+    proljor_->setText(row ? ui::textOf(row->extendedDayPoints) : QString());
+    jorcom_->setText(row ? ui::textOf(row->fullDayPoints) : QString());
+    tardif_->setText(row ? ui::textOf(row->taskPoints) : QString());
+    compbas_->setText(row ? ui::textOf(row->complementPoints) : QString());
     listo_->setEnabled(row != nullptr);
 }
 
-void SelectionDialog::pickByName(int index)
+void SelectionDialog::onNamePicked(int index)
 {
     // Each entry carries its own row, so equal names still give their own codes.
     const Position *row = rowAt(index);
     if (!row) {
         return;
     }
-    codcargo_->setText(textOf(row->code));
+    codcargo_->setText(ui::textOf(row->code));
     if (selectedRow_ != index) {
         // The code box already held this code, so no change ran the search.
         searchByCode(codcargo_->text());
     }
 }
 
-void SelectionDialog::pressListo()
+void SelectionDialog::onListoClicked()
 {
     Acceptance acceptance;
     acceptance.codcargo = codcargo_->text();
@@ -261,7 +262,7 @@ void SelectionDialog::pressListo()
     emit listo(acceptance);
 }
 
-void SelectionDialog::pressSalirSinDatos()
+void SelectionDialog::onSalirSinDatosClicked()
 {
     cargox_->setEditText(QString());
     codcargo_->setText(QString());
@@ -272,7 +273,7 @@ void SelectionDialog::pressSalirSinDatos()
     emit leftWithoutData();
 }
 
-void SelectionDialog::reject() { pressSalirSinDatos(); }
+void SelectionDialog::reject() { onSalirSinDatosClicked(); }
 
 bool SelectionDialog::eventFilter(QObject *watched, QEvent *event)
 {

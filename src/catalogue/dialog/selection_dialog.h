@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "input_fields.h"
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -32,18 +34,17 @@ class SelectionDialog : public QDialog {
 public:
     explicit SelectionDialog(QWidget *parent = nullptr);
 
+    // The dialog's caption, also how messages point the user to it.
+    static QString title();
+
     // The row shared by the seven lists: 0..310, or -1 when none is selected.
     int selectedRow() const { return selectedRow_; }
     // Selected entries of the hidden lists `codigocargo` and `puntosbasicos` ("" for none).
     QString selectedCode() const;
     QString selectedBasicPoints() const;
-    // The name chooser's text, which may have been typed over.
-    QString positionName() const;
-    QString punbas() const;
-    QString compbas() const;
-    QString proljor() const;
-    QString jorcom() const;
-    QString tardif() const;
+    // The text of one of the dialog's input fields: a point box, or the name chooser's text, which
+    // may have been typed over.
+    QString fieldText(const TextField &field) const;
 
 signals:
     void listo(const recibo::catalogue::Acceptance &acceptance);
@@ -56,10 +57,13 @@ protected:
     void reject() override;
 
 private:
+    void buildPointBoxes();
+    void buildNameChooser();
+    void buildButtons();
     void searchByCode(const QString &code);
-    void pickByName(int index);
-    void pressListo();
-    void pressSalirSinDatos();
+    void onNamePicked(int index);
+    void onListoClicked();
+    void onSalirSinDatosClicked();
 
     QLineEdit *codcargo_ = nullptr;
     QLineEdit *punbas_ = nullptr;
