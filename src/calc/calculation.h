@@ -54,7 +54,6 @@ public:
     void writeDeduction(std::string_view code, std::string_view description,
                         std::optional<std::string_view> middle, Money amount);
     ReceiptHeader &header() { return receipt_.header; }
-    std::size_t rowCount() const { return receipt_.rowCount; }
 
     // The field's text read as its number kind says; on a text that does not convert (or passes
     // the field's bound) the failure is recorded and nothing is given.

@@ -67,24 +67,12 @@ std::string doubleText(double value, char decimalSeparator)
     char buffer[40];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    const std::size_t exponent = text.find_first_of("eE");
-    std::string_view mantissa = text.substr(0, exponent);
-    const std::string_view tail =
-        exponent == std::string_view::npos ? std::string_view() : text.substr(exponent);
-    const std::size_t point = mantissa.find('.');
-    if (point != std::string_view::npos) {
-        while (mantissa.back() == '0')
-            mantissa.remove_suffix(1);
-        if (mantissa.back() == '.')
-            mantissa.remove_suffix(1);
-    }
-    if (mantissa == "-0")
-        mantissa = "0";
-    std::string out(mantissa);
-    if (point != std::string_view::npos && point < out.size())
+    std::string out(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    // The general form, like printf's %g, drops trailing zeros itself; only a negative zero is mended.
+    if (out == "-0")
+        out = "0";
+    if (const std::size_t point = out.find('.'); point != std::string::npos)
         out[point] = decimalSeparator;
-    out.append(tail);
     return out;
 }
 

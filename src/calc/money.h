@@ -21,8 +21,6 @@ public:
 
     constexpr Money operator+(Money other) const { return Money(count_ + other.count_); }
     constexpr Money operator-(Money other) const { return Money(count_ - other.count_); }
-    constexpr Money &operator+=(Money other) { count_ += other.count_; return *this; }
-    constexpr Money &operator-=(Money other) { count_ -= other.count_; return *this; }
     // Money times a whole number stays exact.
     constexpr Money times(std::int64_t factor) const { return Money(count_ * factor); }
 

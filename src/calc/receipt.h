@@ -56,26 +56,4 @@ struct Failure {
     std::string text;   // that text, as typed
 };
 
-// Where the totals block and the frame rules stand for a receipt of `rows` rows, in twips of the
-// receipt frame. Shared by the receipt window and the tests.
-struct TotalsLayout {
-    int rulesBottom;     // Y2 of Line1, Line2, Line3(0), Line3(1), Line5, Line7
-    int line6;           // Y1 = Y2 of Line6
-    int haberesTop;      // Top of thaberes and Label15
-    int line15;
-    int descuentosTop;   // Top of tdescuentos and Label16
-    int line16;
-    int liquidoTop;      // Top of liquido and Label17
-    int line17;
-};
-
-inline constexpr int kReceiptRowHeight = 315;
-
-constexpr TotalsLayout totalsLayout(std::size_t rows)
-{
-    const int offset = kReceiptRowHeight * static_cast<int>(rows);
-    return TotalsLayout{2350 + offset, 1050 + offset, 1250 + offset, 1550 + offset,
-                        1650 + offset, 1950 + offset, 2050 + offset, 2350 + offset};
-}
-
 }  // namespace recibo

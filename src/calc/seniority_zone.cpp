@@ -26,7 +26,7 @@ namespace {
 // Base times a whole percentage is exact money; only the division by 100 goes through double.
 Money percentOf(Money base, std::uint8_t percent)
 {
-    return toMoney(Money::fromCount(base.count() * percent).toDouble() / 100.0);
+    return toMoney(base.times(percent).toDouble() / 100.0);
 }
 
 }  // namespace

@@ -57,8 +57,6 @@ public:
     // The windows made on first use; null until then.
     catalogue::SelectionDialog *selectionDialog() const { return advertencia_; }
     ErrorDialog *errorDialog() const { return error_; }
-    QMessageBox *messageBox() const { return mensaje_; }
-    receipt::ReceiptView *receiptView() const { return receipt_.get(); }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

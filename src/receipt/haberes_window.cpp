@@ -18,6 +18,8 @@
 #include <cstdint>
 
 #include "rule_line.h"
+#include "controls.h"
+#include "receipt_layout.h"
 #include "text_fit.h"
 #include "twips.h"
 
@@ -27,169 +29,13 @@ namespace {
 
 using ui::rectOf;
 
-// Colours as &H00BBGGRR.
-constexpr unsigned kWindowColour = 0x00C0C000;
-constexpr unsigned kFrameDesignColour = 0x00FFFFC0;
-constexpr unsigned kFrameAfterPrintColour = 0x00FFFF00;
-constexpr unsigned kWhite = 0x00FFFFFF;
-constexpr unsigned kVolverColour = 0x00FFFFC0;
-constexpr unsigned kImprimirColour = 0x00FFFF80;
-constexpr unsigned kSalirColour = 0x00FFFF00;
-
-constexpr double kFontPoints = 9.75;
-
-// Client area at design time, in twips.
-constexpr int kClientWidth = 11880;
-constexpr int kClientHeight = 8595;
-
-// The frame `sosten`; everything inside it is placed relative to it.
-constexpr int kFrameLeft = 840;
-constexpr int kFrameDesignTop = 0;
-constexpr int kFrameWidth = 6840;
-constexpr int kFrameDesignHeight = 12000;
-
-// Row slots.
-constexpr int kFirstRowTop = 735;
-constexpr int kCellHeight = 300;
-constexpr int kCodLeft = 510;
-constexpr int kCodWidth = 495;
-constexpr int kMiddleLeft = 1140;
-constexpr int kMiddleWidth = 495;
-constexpr int kDescriptionLeft = 1770;
-constexpr int kDescriptionWidth = 2355;
-constexpr int kEarningsRight = 5250;
-constexpr int kDeductionsRight = 6450;
-constexpr int kRowLineOffset = 315;  // the rule under a row lies one row height below its top
-constexpr int kRulesLeft = 300;
-constexpr int kLine5X = 1665;  // right of the middle column
-constexpr int kLine2X = 4185;  // right of the description column
-constexpr int kLine1X = 5340;  // right of the earnings column
-constexpr int kRulesRight = 6570;
-
-// Totals block at design time; every receipt moves it below its last row.
-constexpr int kTotalsCaptionLeft = 1770;
-constexpr int kTotalsHeight = 330;
-constexpr int kHaberesRight = kEarningsRight;      // aligned with the earnings amounts
-constexpr int kDescuentosRight = kDeductionsRight;  // aligned with the deduction amounts
-constexpr int kLiquidoRight = kDeductionsRight;
-constexpr int kLine6Width = 3;
-
-// The scroll bar `movedor`.
-constexpr int kMovedorLeft = 11520;
-constexpr int kMovedorTop = 0;
-constexpr int kMovedorWidth = 345;
-constexpr int kScrollBarShortening = 400;  // scroll bar height = outer height - 400
-// Below this the bar keeps room for its two arrow buttons instead of going negative.
-constexpr int kMinScrollBarHeight = 2 * kMovedorWidth;
-constexpr int kFrameTopAtZero = 100;  // frame top = 100 - value
-constexpr int kScrollStart = 100;     // the value that leaves the frame at its design top
-constexpr int kSmallChange = 100;
-constexpr int kLargeChange = 500;
-// The largest receipt (26 rows) ends with its last totals rule here, in frame twips.
-constexpr int kLargestReceiptBottom = recibo::totalsLayout(kRowSlots - 1).line17;
-constexpr int kBottomMargin = 300;  // white space left under that rule at the end of the range
-// The frame grows by the value at every scroll; we stop it at the largest 16-bit twips height
-// (2184 pixels), far inside the platform's widget size limit, so it can never overflow.
-constexpr int kMaxFrameHeight = 32767;
-
-// The "TOVIL" column: Text2 .. Text9, indexed by number - 2.
-constexpr int kTovilLeft = 120;
-constexpr int kTovilWidth = 615;
-constexpr int kTovilHeight = 255;
-struct TovilBox {
-    int top;
-    unsigned colour;
-};
-constexpr std::array<TovilBox, 8> kTovil{{
-    {840, 0x00C0C0C0},   // Text2
-    {360, 0x00E0E0E0},   // Text3
-    {1800, 0x00404040},  // Text4
-    {1320, 0x00808080},  // Text5
-    {3240, 0x00808080},  // Text6
-    {2280, 0x00E0E0E0},  // Text7
-    {3720, 0x00404040},  // Text8
-    {2760, 0x00C0C0C0},  // Text9
-}};
-
-// A line edit's frame, inner margins and cursor take this many pixels of its width.
-constexpr int kLineEditChrome = 10;
-
 const char *const kPrintFailureText =
     "No se pudo imprimir el recibo: revise la impresora o elija imprimir en un archivo PDF.";
-
-// The frame `sosten` paints its own etched border and caption: the style's group box would tint
-// the background, and the receipt must show (and print) its colours exactly.
-class ReceiptFrame : public QGroupBox {
-public:
-    ReceiptFrame(const QString &title, QWidget *parent) : QGroupBox(title, parent) {}
-
-protected:
-    void paintEvent(QPaintEvent * /*event*/) override
-    {
-        constexpr int kCaptionIndent = 8;
-        constexpr QRgb kShadow = qRgb(0x80, 0x80, 0x80);
-        constexpr QRgb kLight = qRgb(0xFF, 0xFF, 0xFF);
-        QPainter painter(this);
-        const QFontMetrics metrics(font());
-        const int top = metrics.height() / 2;
-        const QRect border(0, top, width() - 2, height() - top - 2);
-        painter.setPen(QColor::fromRgb(kShadow));
-        painter.drawRect(border);
-        painter.setPen(QColor::fromRgb(kLight));
-        painter.drawRect(border.translated(1, 1));
-        const QString caption = title();
-        const QRect captionRect(kCaptionIndent, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
-        painter.fillRect(captionRect, palette().color(QPalette::Window));
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(captionRect, Qt::AlignCenter, caption);
-    }
-};
-
-QString textOf(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-QString slotName(const char *array, std::size_t index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
-}
-
-void setBackground(QWidget *widget, QPalette::ColorRole role, unsigned colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, ui::colorOf(colour));
-    widget->setPalette(palette);
-}
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, QRect geometry,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(alignment);
-    label->setGeometry(geometry);
-    return label;
-}
-
-QLineEdit *makeBox(QWidget *parent, const QString &name, const QString &text, QRect geometry,
-                   const QString &accessibleName)
-{
-    auto *box = new QLineEdit(text, parent);
-    box->setObjectName(name);
-    box->setAccessibleName(accessibleName);
-    box->setGeometry(geometry);
-    return box;
-}
 
 int textWidth(const QLabel *label, const QString &text)
 {
     return label->fontMetrics().horizontalAdvance(text);
 }
-
-// The widest a cell may be between its left edge (or right edge) and the next rule, one pixel clear.
-constexpr int kDescriptionMaxWidth = ui::px(kLine2X) - ui::px(kDescriptionLeft) - 1;
-constexpr int kMiddleMaxWidth = ui::px(kLine5X) - ui::px(kMiddleLeft) - 1;
-constexpr int kEarningsMaxWidth = ui::px(kEarningsRight) - ui::px(kLine2X) - 2;
-constexpr int kDeductionsMaxWidth = ui::px(kDeductionsRight) - ui::px(kLine1X) - 2;
 
 }  // namespace
 
@@ -208,167 +54,18 @@ HaberesWindow::HaberesWindow(QWidget *parent)
     regularFit_ = std::make_unique<TextFit>(font);
     boldFit_ = std::make_unique<TextFit>(boldFont_);
     setAutoFillBackground(true);
-    setBackground(this, QPalette::Window, kWindowColour);
+    ui::setColour(this, QPalette::Window, kWindowColour);
     resize(ui::sizeOf(kClientWidth, kClientHeight));
 
     buildFrame();
     buildHeader();
-    buildOthers();
+    buildButtons();
+    buildNotes();
+    buildTovilColumn();
+    buildScrollBar();
 }
 
 HaberesWindow::~HaberesWindow() = default;
-
-void HaberesWindow::buildFrame()
-{
-    sosten_ = new ReceiptFrame(QStringLiteral("Recibo de haberes"), this);
-    sosten_->setObjectName(QStringLiteral("sosten"));
-    sosten_->setAutoFillBackground(true);
-    setBackground(sosten_, QPalette::Window, kFrameDesignColour);
-    sosten_->setGeometry(rectOf(kFrameLeft, kFrameDesignTop, kFrameWidth, frameHeight_));
-
-    Label18_ = makeLabel(sosten_, QStringLiteral("Label18"), QStringLiteral("Recibo de sueldos de:"),
-                         rectOf(525, 210, 2295, 375));
-    docente_ = makeLabel(sosten_, QStringLiteral("docente"), QString(), rectOf(3030, 210, 3135, 375));
-
-    for (std::size_t i = 0; i < kRowSlots; ++i) {
-        const int top = kFirstRowTop + kReceiptRowHeight * static_cast<int>(i);
-        cod_[i] = makeLabel(sosten_, slotName("cod", i), QString(),
-                            rectOf(kCodLeft, top, kCodWidth, kCellHeight));
-        Label10_[i] = makeLabel(sosten_, slotName("Label10", i), QString(),
-                                rectOf(kMiddleLeft, top, kMiddleWidth, kCellHeight));
-        Label19_[i] = makeLabel(sosten_, slotName("Label19", i), QString(),
-                                rectOf(kDescriptionLeft, top, kDescriptionWidth, kCellHeight));
-        Line8_[i] = new RuleLine(slotName("Line8", i), kRulesLeft, top + kRowLineOffset, kRulesRight,
-                                 top + kRowLineOffset, sosten_);
-    }
-    for (std::size_t i = 0; i < Label1_.size(); ++i) {
-        const std::size_t row = i % kRowSlots;
-        const int top = kFirstRowTop + kReceiptRowHeight * static_cast<int>(row);
-        const int right = i < kRowSlots ? kEarningsRight : kDeductionsRight;
-        Label1_[i] = makeLabel(sosten_, slotName("Label1", i), QString(),
-                               rectOf(right, top, 0, kCellHeight), Qt::AlignRight | Qt::AlignVCenter);
-    }
-
-    // Design positions; the first receipt moves the lower ends and the totals block.
-    verticalRules_ = {
-        new RuleLine(QStringLiteral("Line1"), 5340, 720, 5340, 7350, sosten_),
-        new RuleLine(QStringLiteral("Line2"), 4185, 735, 4185, 7365, sosten_),
-        new RuleLine(QStringLiteral("Line3(0)"), 6570, 735, 6570, 7365, sosten_),
-        new RuleLine(QStringLiteral("Line3(1)"), 300, 735, 300, 7365, sosten_),
-        new RuleLine(QStringLiteral("Line5"), 1665, 720, 1665, 7350, sosten_),
-        new RuleLine(QStringLiteral("Line7"), 1035, 735, 1035, 7365, sosten_),
-    };
-    Line4_ = new RuleLine(QStringLiteral("Line4"), kRulesLeft, 735, kRulesRight, 735, sosten_);
-    Line6_ = new RuleLine(QStringLiteral("Line6"), kRulesLeft, 7770, kRulesRight, 7770, sosten_,
-                          kLine6Width);
-    Line15_ = new RuleLine(QStringLiteral("Line15"), kRulesLeft, 8190, kRulesRight, 8190, sosten_);
-    Line16_ = new RuleLine(QStringLiteral("Line16"), kRulesLeft, 8400, kRulesRight, 8400, sosten_);
-    Line17_ = new RuleLine(QStringLiteral("Line17"), kRulesLeft, 8520, kRulesRight, 8520, sosten_);
-
-    Label15_ = makeLabel(sosten_, QStringLiteral("Label15"), QStringLiteral("Total Haberes"),
-                         rectOf(kTotalsCaptionLeft, 7920, 1600, kTotalsHeight));
-    Label16_ = makeLabel(sosten_, QStringLiteral("Label16"), QStringLiteral("Total descuentos"),
-                         rectOf(kTotalsCaptionLeft, 8160, 1605, kTotalsHeight));
-    Label17_ = makeLabel(sosten_, QStringLiteral("Label17"), QStringLiteral("Liquido a pagar"),
-                         rectOf(kTotalsCaptionLeft, 8400, 1605, kTotalsHeight));
-    const auto total = [&](const char *name, int right, int top) {
-        QLabel *label = makeLabel(sosten_, QLatin1String(name), QString(),
-                                  rectOf(right, top, 0, kTotalsHeight), Qt::AlignRight | Qt::AlignVCenter);
-        label->setFont(boldFont_);
-        return label;
-    };
-    thaberes_ = total("thaberes", kHaberesRight, 7920);
-    tdescuentos_ = total("tdescuentos", kDescuentosRight, 7875);
-    liquido_ = total("liquido", kLiquidoRight, 8085);
-}
-
-void HaberesWindow::buildHeader()
-{
-    carsel_ = makeLabel(this, QStringLiteral("carsel"), QString(), rectOf(7680, 360, 3360, 300));
-    Label11_ = makeLabel(this, QStringLiteral("Label11"), QString(), rectOf(7665, 840, 1890, 300));
-    numcargo_ = makeBox(this, QStringLiteral("numcargo"), QString(), rectOf(7920, 1200, 1275, 360),
-                        QStringLiteral("Código del cargo"));
-    Label12_ = makeLabel(this, QStringLiteral("Label12"), QStringLiteral("Puntaje"),
-                         rectOf(7680, 1680, 1905, 330));
-    punbasicos_ = makeBox(this, QStringLiteral("punbasicos"), QString(), rectOf(7920, 2040, 1275, 360),
-                          QStringLiteral("Puntaje"));
-    Label2_ = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Ptos. Comp Básico"),
-                        rectOf(7680, 2520, 1905, 330));
-    compbas_ = makeBox(this, QStringLiteral("compbas"), QString(), rectOf(7920, 2880, 1275, 360),
-                       QStringLiteral("Ptos. Comp Básico"));
-    Label14_ = makeLabel(this, QStringLiteral("Label14"), QStringLiteral("Prol jorn"),
-                         rectOf(7665, 3465, 1905, 330));
-    proljor_ = makeBox(this, QStringLiteral("proljor"), QString(), rectOf(7980, 3885, 1275, 360),
-                       QStringLiteral("Prol jorn"));
-    Label20_ = makeLabel(this, QStringLiteral("Label20"), QStringLiteral("Jorn Comp"),
-                         rectOf(7665, 4515, 1905, 330));
-    jorcom_ = makeBox(this, QStringLiteral("jorcom"), QString(), rectOf(7980, 4935, 1275, 360),
-                      QStringLiteral("Jorn Comp"));
-    Label21_ = makeLabel(this, QStringLiteral("Label21"), QStringLiteral("Tarea dif"),
-                         rectOf(7665, 5565, 1905, 330));
-    tardif_ = makeBox(this, QStringLiteral("tardif"), QString(), rectOf(7980, 5985, 1275, 360),
-                      QStringLiteral("Tarea dif"));
-}
-
-void HaberesWindow::buildOthers()
-{
-    const auto button = [&](const char *name, int top, unsigned colour) {
-        auto *b = new QPushButton(QLatin1String(name), this);
-        b->setObjectName(QLatin1String(name));
-        b->setAccessibleName(QLatin1String(name));
-        b->setFont(boldFont_);
-        b->setGeometry(rectOf(9840, top, 1335, 495));
-        setBackground(b, QPalette::Button, colour);
-        return b;
-    };
-    Volver_ = button("Volver", 4920, kVolverColour);
-    Volver_->setToolTip(QStringLiteral("Permite cambiar los datos ingresados"));
-    Imprimir_ = button("Imprimir", 5640, kImprimirColour);
-    Imprimir_->setToolTip(QStringLiteral("Se imprime con fondo blanco."));
-    Salir_ = button("Salir", 6360, kSalirColour);
-    connect(Volver_, &QPushButton::clicked, this, &HaberesWindow::Volver_Click);
-    connect(Imprimir_, &QPushButton::clicked, this, &HaberesWindow::Imprimir_Click);
-    connect(Salir_, &QPushButton::clicked, this, &HaberesWindow::Salir_Click);
-
-    Text11_ = makeBox(this, QStringLiteral("Text11"), QStringLiteral("Poné tu comentario"),
-                      rectOf(9720, 1200, 1695, 375), QStringLiteral("Título del comentario"));
-    Text12_ = new QPlainTextEdit(this);
-    Text12_->setObjectName(QStringLiteral("Text12"));
-    Text12_->setAccessibleName(QStringLiteral("Poné tu comentario"));
-    Text12_->setGeometry(rectOf(9720, 1680, 1695, 3015));
-    Text1_ = makeBox(this, QStringLiteral("Text1"), QStringLiteral("Se imprime en blanco y negro"),
-                     rectOf(8760, 7200, 2415, 285), QStringLiteral("Nota de impresión"));
-    Text10_ = makeBox(this, QStringLiteral("Text10"), QString(), rectOf(8760, 7680, 2415, 375),
-                      QStringLiteral("Fecha y hora"));
-    // The two notes are longer than their boxes are wide: draw them a little closer, from the start.
-    for (QLineEdit *note : {Text11_, Text1_}) {
-        regularFit_->fit(note, note->text(), note->width() - kLineEditChrome);
-        note->setCursorPosition(0);
-    }
-
-    for (std::size_t i = 0; i < tovil_.size(); ++i) {
-        QLineEdit *box = makeBox(this, QStringLiteral("Text%1").arg(i + 2), QStringLiteral("TOVIL"),
-                                 rectOf(kTovilLeft, kTovil[i].top, kTovilWidth, kTovilHeight),
-                                 QStringLiteral("TOVIL"));
-        // Borderless: the printed column is the name alone, and the 255-twip box has no room for a frame.
-        box->setFrame(false);
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::Text, ui::colorOf(kTovil[i].colour));
-        box->setPalette(palette);
-        box->hide();
-        tovil_[i] = box;
-    }
-
-    movedor_ = new QScrollBar(Qt::Vertical, this);
-    movedor_->setObjectName(QStringLiteral("movedor"));
-    movedor_->setAccessibleName(QStringLiteral("Desplazar el recibo"));
-    movedor_->setRange(0, kScrollStart);
-    movedor_->setSingleStep(kSmallChange);
-    movedor_->setPageStep(kLargeChange);
-    movedor_->setValue(kScrollStart);
-    movedor_->setGeometry(rectOf(kMovedorLeft, kMovedorTop, kMovedorWidth, kMinScrollBarHeight));
-    connect(movedor_, &QScrollBar::valueChanged, this, &HaberesWindow::movedor_Change);
-}
 
 void HaberesWindow::showReceipt(const Receipt &receipt)
 {
@@ -387,31 +84,10 @@ void HaberesWindow::showReceipt(const Receipt &receipt)
         }
     }
 
-    const ReceiptHeader &header = receipt.header;
-    Label11_->setText(textOf(header.Label11));
-    numcargo_->setAccessibleName(textOf(header.Label11));
-    numcargo_->setText(QString::fromStdString(header.numcargo));
-    punbasicos_->setText(QString::fromStdString(header.punbasicos));
-    carsel_->setText(QString::fromStdString(header.carsel));
-    carsel_->resize(std::max(ui::px(3360), textWidth(carsel_, carsel_->text())), carsel_->height());
-    // The position's point boxes mean nothing for an hours category.
-    const std::array<QWidget *, 8> pointBoxes{Label14_, Label20_, Label21_, Label2_,
-                                              proljor_, jorcom_,  tardif_,  compbas_};
-    for (QWidget *widget : pointBoxes) {
-        widget->setVisible(header.pointBoxesVisible);
-    }
-
-    layOutTotals(rows);
-    const TotalsLayout layout = totalsLayout(rows);
-    placeAmount(thaberes_, receipt.totals.thaberes, kHaberesRight, layout.haberesTop, kTotalsHeight,
-                kEarningsMaxWidth, *boldFit_);
-    placeAmount(tdescuentos_, receipt.totals.tdescuentos, kDescuentosRight, layout.descuentosTop,
-                kTotalsHeight, kDeductionsMaxWidth, *boldFit_);
-    placeAmount(liquido_, receipt.totals.liquido, kLiquidoRight, layout.liquidoTop, kTotalsHeight,
-                kDeductionsMaxWidth, *boldFit_);
-
+    showHeader(receipt.header);
+    showTotals(receipt.totals, rows);
     docente_->setText(QString::fromStdString(receipt.docente));
-    docente_->resize(std::max(ui::px(3135), textWidth(docente_, docente_->text())), docente_->height());
+    docente_->resize(std::max(ui::px(kNameWidth), textWidth(docente_, docente_->text())), docente_->height());
     Text10_->setText(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
 
     show();
@@ -421,12 +97,40 @@ void HaberesWindow::showReceipt(const Receipt &receipt)
     Volver_->setFocus();
 }
 
+void HaberesWindow::showHeader(const ReceiptHeader &header)
+{
+    Label11_->setText(ui::textOf(header.Label11));
+    numcargo_->setAccessibleName(ui::textOf(header.Label11));
+    numcargo_->setText(QString::fromStdString(header.numcargo));
+    punbasicos_->setText(QString::fromStdString(header.punbasicos));
+    carsel_->setText(QString::fromStdString(header.carsel));
+    carsel_->resize(std::max(ui::px(kCarselWidth), textWidth(carsel_, carsel_->text())), carsel_->height());
+    // The position's point boxes mean nothing for an hours category.
+    const std::array<QWidget *, 8> pointBoxes{Label14_, Label20_, Label21_, Label2_,
+                                              proljor_, jorcom_,  tardif_,  compbas_};
+    for (QWidget *widget : pointBoxes) {
+        widget->setVisible(header.pointBoxesVisible);
+    }
+}
+
+void HaberesWindow::showTotals(const ReceiptTotals &totals, std::size_t rows)
+{
+    layOutTotals(rows);
+    const TotalsLayout layout = totalsLayout(rows);
+    placeAmount(thaberes_, totals.thaberes, kHaberesRight, layout.haberesTop, kTotalsHeight,
+                kEarningsMaxWidth, *boldFit_);
+    placeAmount(tdescuentos_, totals.tdescuentos, kDescuentosRight, layout.descuentosTop,
+                kTotalsHeight, kDeductionsMaxWidth, *boldFit_);
+    placeAmount(liquido_, totals.liquido, kLiquidoRight, layout.liquidoTop, kTotalsHeight,
+                kDeductionsMaxWidth, *boldFit_);
+}
+
 void HaberesWindow::fillRow(std::size_t slot, const ReceiptRow &row)
 {
-    const int top = kFirstRowTop + kReceiptRowHeight * static_cast<int>(slot);
-    cod_[slot]->setText(textOf(row.code));
+    const int top = rowTop(slot);
+    cod_[slot]->setText(ui::textOf(row.code));
     cod_[slot]->show();
-    const QString description = textOf(row.description);
+    const QString description = ui::textOf(row.description);
     const int descriptionWidth = regularFit_->fit(Label19_[slot], description, kDescriptionMaxWidth);
     Label19_[slot]->setText(description);
     Label19_[slot]->resize(std::max(ui::px(kDescriptionWidth), descriptionWidth), Label19_[slot]->height());
@@ -494,8 +198,8 @@ void HaberesWindow::setVolverHandler(std::function<void()> handler) { volverHand
 
 void HaberesWindow::setBackgrounds(unsigned frameColour, unsigned windowColour)
 {
-    setBackground(sosten_, QPalette::Window, frameColour);
-    setBackground(this, QPalette::Window, windowColour);
+    ui::setColour(sosten_, QPalette::Window, frameColour);
+    ui::setColour(this, QPalette::Window, windowColour);
 }
 
 void HaberesWindow::setPrintLook(bool printing)
@@ -574,7 +278,7 @@ QPrinter &HaberesWindow::printer()
     return *printer_;
 }
 
-void HaberesWindow::Imprimir_Click()
+void HaberesWindow::onImprimirClicked()
 {
     if (printDialog_) {
         printDialog_->raise();
@@ -595,7 +299,7 @@ void HaberesWindow::Imprimir_Click()
     dialog->show();
 }
 
-void HaberesWindow::Volver_Click()
+void HaberesWindow::onVolverClicked()
 {
     setEnabled(false);
     hide();
@@ -604,13 +308,13 @@ void HaberesWindow::Volver_Click()
     }
 }
 
-void HaberesWindow::Salir_Click()
+void HaberesWindow::onSalirClicked()
 {
     // Ends the program at once: nothing is asked or saved.
     QCoreApplication::exit(0);
 }
 
-void HaberesWindow::movedor_Change(int value)
+void HaberesWindow::onMovedorValueChanged(int value)
 {
     const auto top = static_cast<std::int16_t>(kFrameTopAtZero - value);
     // The height is never reset, only grown, up to its bound.
@@ -627,7 +331,7 @@ void HaberesWindow::resizeEvent(QResizeEvent *event)
     // Enough range to lift the largest receipt's last totals rule into the client area.
     const int clientHeight = height() * ui::kTwipsPerPixel;
     movedor_->setMaximum(std::clamp(kFrameTopAtZero + kLargestReceiptBottom + kBottomMargin - clientHeight,
-                                    kScrollStart, static_cast<int>(INT16_MAX)));
+                                    kScrollStart, kMaxScrollValue));
 }
 
 }  // namespace recibo::receipt

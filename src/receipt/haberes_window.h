@@ -50,10 +50,20 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Building (haberes_controls.cpp).
     void buildFrame();
+    void buildRows();
+    void buildRules();
+    void buildTotals();
     void buildHeader();
-    void buildOthers();
+    void buildButtons();
+    void buildNotes();
+    void buildTovilColumn();
+    void buildScrollBar();
+
     void fillRow(std::size_t slot, const ReceiptRow &row);
+    void showHeader(const ReceiptHeader &header);
+    void showTotals(const ReceiptTotals &totals, std::size_t rows);
     void placeAmount(QLabel *cell, const std::string &text, int rightTwips, int topTwips,
                      int heightTwips, int maxWidth, TextFit &fit);
     void layOutTotals(std::size_t rows);
@@ -61,10 +71,11 @@ private:
     void setPrintLook(bool printing);
     void reportPrintFailure();
 
-    void Volver_Click();
-    void Imprimir_Click();
-    void Salir_Click();
-    void movedor_Change(int value);
+    void onVolverClicked();
+    void onImprimirClicked();
+    void onSalirClicked();
+    // Moves the frame to 100 - value and grows it by the value.
+    void onMovedorValueChanged(int value);
 
     QGroupBox *sosten_ = nullptr;
     QLabel *Label18_ = nullptr;

@@ -15,7 +15,6 @@ class TextFit {
 public:
     explicit TextFit(const QFont &font);
 
-    const QFont &font() const { return font_; }
     // Widths are remembered: every receipt repeats its codes, descriptions and many amounts.
     qreal width(const QString &text);
     // Gives `widget` this font, its letters drawn just close enough for `text` to fit in

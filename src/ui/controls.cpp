@@ -24,9 +24,15 @@ Control *named(Control *control, const QString &name, const QRect &where, const 
     return control;
 }
 
-void fitWidth(QAbstractButton *button)
+// A check box or option named by its caption, as wide as its indicator and caption.
+template <typename Button>
+Button *captioned(QWidget *parent, const QString &name, const QString &caption, const QRect &where,
+                  const QString &toolTip)
 {
+    auto *button = named(new Button(caption, parent), name, where, toolTip);
+    button->setAccessibleName(caption);
     button->resize(std::min(button->width(), button->sizeHint().width()), button->height());
+    return button;
 }
 
 }  // namespace
@@ -61,10 +67,7 @@ QLineEdit *textBox(QWidget *parent, const TextField &field, const QRect &where, 
 QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption, const QRect &where,
                     const QString &toolTip)
 {
-    auto *box = named(new QCheckBox(caption, parent), name, where, toolTip);
-    box->setAccessibleName(caption);
-    fitWidth(box);
-    return box;
+    return captioned<QCheckBox>(parent, name, caption, where, toolTip);
 }
 
 QCheckBox *checkBox(QWidget *parent, const TickField &field, const QRect &where, const QString &toolTip)
@@ -77,10 +80,7 @@ QCheckBox *checkBox(QWidget *parent, const TickField &field, const QRect &where,
 QRadioButton *option(QWidget *parent, const QString &name, const QString &caption, const QRect &where,
                      const QString &toolTip)
 {
-    auto *button = named(new QRadioButton(caption, parent), name, where, toolTip);
-    button->setAccessibleName(caption);
-    fitWidth(button);
-    return button;
+    return captioned<QRadioButton>(parent, name, caption, where, toolTip);
 }
 
 QGroupBox *frame(QWidget *parent, const QString &name, const QString &caption, const QRect &where)

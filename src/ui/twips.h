@@ -2,9 +2,11 @@
 // Window geometry is stated in twips and colours as &H00BBGGRR; these convert them for Qt.
 
 #include <QColor>
+#include <QPalette>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QWidget>
 
 namespace recibo::ui {
 
@@ -26,5 +28,13 @@ constexpr QRgb rgbOf(unsigned bbggrr)
                 static_cast<int>((bbggrr >> 16) & 0xFF));
 }
 inline QColor colorOf(unsigned bbggrr) { return QColor::fromRgb(rgbOf(bbggrr)); }
+
+// Gives one colour role of a widget's palette an &H00BBGGRR colour.
+inline void setColour(QWidget *widget, QPalette::ColorRole role, unsigned bbggrr)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colorOf(bbggrr));
+    widget->setPalette(palette);
+}
 
 }  // namespace recibo::ui

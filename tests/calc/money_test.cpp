@@ -85,7 +85,7 @@ TEST(Money, SumsAndDifferencesAreExact)
 {
     Money total;
     for (int i = 0; i < 10; ++i)
-        total += Money::fromCount(1000);  // ten times 0.1
+        total = total + Money::fromCount(1000);  // ten times 0.1
     EXPECT_EQ(total, Money::whole(1));
     EXPECT_EQ((Money::whole(1290) - Money::fromCount(7882240)).count(), 5017760);
     EXPECT_EQ(Money::fromCount(12345678).times(120).count(), 1481481360);

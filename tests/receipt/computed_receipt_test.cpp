@@ -4,6 +4,7 @@
 #include <fstream>
 #include <variant>
 
+#include "receipt_layout.h"
 #include "case_json.h"
 #include "compute.h"
 #include "window_fixture.h"
