@@ -130,15 +130,15 @@ QCheckBox *IngresoWindow::addCheckBox(QWidget *parent, const TickField &field, c
 
 void IngresoWindow::buildHeading()
 {
-    ui::label(this, QStringLiteral("Label5"), QStringLiteral("Apellido y nombre:"), rectOf(120, 180, 1800, kLineHeight));
-    addTextBox(this, fields::docente, rectOf(1920, 150, 4200, kBoxHeight), QString());
-    readOnlyBox(this, "Text2", "Título", rectOf(6480, 150, 5280, kBoxHeight), "Recibo de haberes docente");
-    readOnlyBox(this, "Text3", "Período", rectOf(6480, 540, 5280, kBoxHeight), "Marzo de 2.008");
+    ui::label(page_, QStringLiteral("Label5"), QStringLiteral("Apellido y nombre:"), rectOf(120, 180, 1800, kLineHeight));
+    addTextBox(page_, fields::docente, rectOf(1920, 150, 4200, kBoxHeight), QString());
+    readOnlyBox(page_, "Text2", "Título", rectOf(6480, 150, 5280, kBoxHeight), "Recibo de haberes docente");
+    readOnlyBox(page_, "Text3", "Período", rectOf(6480, 540, 5280, kBoxHeight), "Marzo de 2.008");
 }
 
 void IngresoWindow::buildCategory()
 {
-    QGroupBox *frame = ui::frame(this, QStringLiteral("Frame2"), QStringLiteral("Categoría"), rectOf(120, 600, 6000, 690));
+    QGroupBox *frame = ui::frame(page_, QStringLiteral("Frame2"), QStringLiteral("Categoría"), rectOf(120, 600, 6000, 690));
     const std::array<const char *, 3> toolTips{"Seleccione para evaluar un cargo",
                                                "Seleccione para evaluar horas de nivel medio",
                                                "Seleccione para evaluar horas de nivel superior"};
@@ -153,13 +153,13 @@ void IngresoWindow::buildCategory()
 
 void IngresoWindow::buildSummary()
 {
-    cargoselect_ = ui::label(this, QStringLiteral("cargoselect"), QString(),
+    cargoselect_ = ui::label(page_, QStringLiteral("cargoselect"), QString(),
                              rectOf(kSummaryLeft, kSummaryTop, kSummaryWidth, kLineHeight));
     for (std::size_t i = 0; i < kSummary.size(); ++i) {
         const int left = kSummaryLeft + static_cast<int>(i) * kSummaryStep;
-        summaryTitles_[i] = ui::label(this, QString::fromUtf8(kSummary[i].title), QString::fromUtf8(kSummary[i].titleText),
+        summaryTitles_[i] = ui::label(page_, QString::fromUtf8(kSummary[i].title), QString::fromUtf8(kSummary[i].titleText),
                                       rectOf(left, kSummaryTitleTop, kSummaryWidth, kLineHeight));
-        summaryValues_[i] = ui::label(this, QString::fromUtf8(kSummary[i].value), QString(),
+        summaryValues_[i] = ui::label(page_, QString::fromUtf8(kSummary[i].value), QString(),
                                       rectOf(left, kSummaryValueTop, kSummaryWidth, kLineHeight));
     }
     setSummaryVisible(false);
@@ -170,9 +170,9 @@ void IngresoWindow::buildHours()
     for (const HoursRow &row : kHoursRows) {
         const int left = row.column == 0 ? kSummaryLeft : kHoursColumn2;
         const int top = kSummaryTop + row.row * kHoursRowStep;
-        QLabel *caption = ui::label(this, QString::fromUtf8(row.captionName), textOf(row.field->caption),
+        QLabel *caption = ui::label(page_, QString::fromUtf8(row.captionName), textOf(row.field->caption),
                                     rectOf(left, top + 30, kHoursCaptionWidth, kLineHeight));
-        QLineEdit *hours = addTextBox(this, *row.field, rectOf(left + kHoursCaptionWidth + 60, top, kHoursBoxWidth, kBoxHeight),
+        QLineEdit *hours = addTextBox(page_, *row.field, rectOf(left + kHoursCaptionWidth + 60, top, kHoursBoxWidth, kBoxHeight),
                                       QStringLiteral("Ingrese la cantidad de horas"));
         hoursCaptions_[indexOf(*row.field)] = caption;
         caption->hide();
@@ -182,50 +182,50 @@ void IngresoWindow::buildHours()
 
 void IngresoWindow::buildIncentiveAndTransport()
 {
-    addCheckBox(this, fields::opincentivo, rectOf(120, 2760, 1500, kLineHeight),
+    addCheckBox(page_, fields::opincentivo, rectOf(120, 2760, 1500, kLineHeight),
                 QStringLiteral("Deshabilite si no se cobra"));
-    Text1_ = ui::textBox(this, QStringLiteral("Text1"), QStringLiteral("Incentivo"), rectOf(1680, 2730, 600, kBoxHeight),
+    Text1_ = ui::textBox(page_, QStringLiteral("Text1"), QStringLiteral("Incentivo"), rectOf(1680, 2730, 600, kBoxHeight),
                          QStringLiteral("Si"));
     Text1_->setReadOnly(true);
 
-    addCheckBox(this, fields::transporte, rectOf(120, 3180, 1500, kLineHeight));
-    mensajekm_ = ui::label(this, QStringLiteral("mensajekm"), QStringLiteral("cantidad de km semanales"),
+    addCheckBox(page_, fields::transporte, rectOf(120, 3180, 1500, kLineHeight));
+    mensajekm_ = ui::label(page_, QStringLiteral("mensajekm"), QStringLiteral("cantidad de km semanales"),
                            rectOf(1680, 3180, 2400, kLineHeight));
-    addTextBox(this, fields::cantkm, rectOf(4140, 3150, 600, kBoxHeight), QStringLiteral("¿Cuántos Km semanales?"))->hide();
+    addTextBox(page_, fields::cantkm, rectOf(4140, 3150, 600, kBoxHeight), QStringLiteral("¿Cuántos Km semanales?"))->hide();
     mensajekm_->hide();
 }
 
 void IngresoWindow::buildZoneAndAbsences()
 {
-    zona_ = ui::editableList(this, QStringLiteral("zona"), QStringLiteral("Ubicación Escuela"), rectOf(120, 3630, 3300, 375));
+    zona_ = ui::editableList(page_, QStringLiteral("zona"), QStringLiteral("Ubicación Escuela"), rectOf(120, 3630, 3300, 375));
     for (std::size_t i = 0; i < kZones.size(); ++i) {
         zona_->addItem(textOf(kZones[i].name), static_cast<int>(i + 1));
     }
     zona_->setCurrentIndex(-1);
     zona_->setEditText(QStringLiteral("Ubicación Escuela"));
 
-    inasist_ = ui::checkBox(this, QStringLiteral("inasist"), QStringLiteral("Inasistencias"),
+    inasist_ = ui::checkBox(page_, QStringLiteral("inasist"), QStringLiteral("Inasistencias"),
                             rectOf(120, 4110, 1700, kLineHeight), QStringLiteral("Haga Click si tiene inasistencias"));
-    addTextBox(this, fields::dinasist, rectOf(1860, 4080, 780, kBoxHeight), QStringLiteral("Cantidad de días."))->hide();
+    addTextBox(page_, fields::dinasist, rectOf(1860, 4080, 780, kBoxHeight), QStringLiteral("Cantidad de días."))->hide();
 }
 
 void IngresoWindow::buildFamily()
 {
-    auto *shape = new QFrame(this);
+    auto *shape = new QFrame(page_);
     shape->setObjectName(QStringLiteral("Shape1"));
     shape->setFrameShape(QFrame::Box);
     shape->setGeometry(rectOf(60, 4560, 4680, 1500));
     const QString childrenToolTip = QStringLiteral("¿Cuántos Hijos?");
-    addCheckBox(this, fields::hijos, rectOf(180, 4680, 1800, kLineHeight));
-    addTextBox(this, fields::cantidadhijos, rectOf(2040, 4650, 780, kBoxHeight), childrenToolTip)->hide();
-    addCheckBox(this, fields::hijosdisc, rectOf(180, 5100, 1800, kLineHeight));
-    addTextBox(this, fields::cantidadhijosdisc, rectOf(2040, 5070, 780, kBoxHeight), childrenToolTip)->hide();
-    addCheckBox(this, fields::conyuge, rectOf(180, 5520, 1800, kLineHeight));
+    addCheckBox(page_, fields::hijos, rectOf(180, 4680, 1800, kLineHeight));
+    addTextBox(page_, fields::cantidadhijos, rectOf(2040, 4650, 780, kBoxHeight), childrenToolTip)->hide();
+    addCheckBox(page_, fields::hijosdisc, rectOf(180, 5100, 1800, kLineHeight));
+    addTextBox(page_, fields::cantidadhijosdisc, rectOf(2040, 5070, 780, kBoxHeight), childrenToolTip)->hide();
+    addCheckBox(page_, fields::conyuge, rectOf(180, 5520, 1800, kLineHeight));
 }
 
 void IngresoWindow::buildDeductions()
 {
-    QGroupBox *frame = ui::frame(this, QStringLiteral("Frame3"), QStringLiteral("Descuentos"), rectOf(4920, 2700, 2460, 3300));
+    QGroupBox *frame = ui::frame(page_, QStringLiteral("Frame3"), QStringLiteral("Descuentos"), rectOf(4920, 2700, 2460, 3300));
     int top = 330;
     for (const TickField *field : {&fields::Iosper, &fields::Osplad, &fields::TOVIL, &fields::APORTEJUB,
                                    &fields::cajacomp, &fields::Ley4035, &fields::Seguro3011}) {
@@ -236,7 +236,7 @@ void IngresoWindow::buildDeductions()
 
 void IngresoWindow::buildSeniority()
 {
-    QGroupBox *frame = ui::frame(this, QStringLiteral("Frame1"), QStringLiteral("Antigüedad"), rectOf(7560, 2700, 2640, 5100));
+    QGroupBox *frame = ui::frame(page_, QStringLiteral("Frame1"), QStringLiteral("Antigüedad"), rectOf(7560, 2700, 2640, 5100));
     for (std::size_t i = 0; i < kSeniorityBrackets.size(); ++i) {
         const QString percent = QString::fromStdString(percentText(kSeniorityBrackets[i].percent));
         seniority_[i] = ui::option(frame, QStringLiteral("Option%1").arg(i + 1), textOf(kSeniorityBrackets[i].caption),
@@ -248,19 +248,19 @@ void IngresoWindow::buildSeniority()
 
 void IngresoWindow::buildButtonsAndDecoration()
 {
-    Command1_ = ui::button(this, QStringLiteral("Command1"), QStringLiteral("Calcular"), rectOf(10380, 2760, 1380, 540),
+    Command1_ = ui::button(page_, QStringLiteral("Command1"), QStringLiteral("Calcular"), rectOf(10380, 2760, 1380, 540),
                            QStringLiteral("Genera el recibo"));
     Command1_->setDefault(true);
-    Command2_ = ui::button(this, QStringLiteral("Command2"), QStringLiteral("Salir"), rectOf(10380, 3480, 1380, 540));
+    Command2_ = ui::button(page_, QStringLiteral("Command2"), QStringLiteral("Salir"), rectOf(10380, 3480, 1380, 540));
 
-    auto *picture = new ReceiptPicture(this);
+    auto *picture = new ReceiptPicture(page_);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setGeometry(rectOf(10380, 4260, 1380, 3540));
 
-    QLabel *credit = ui::label(this, QStringLiteral("Label1"), QStringLiteral("Cálculo del recibo de haberes docente"),
+    QLabel *credit = ui::label(page_, QStringLiteral("Label1"), QStringLiteral("Cálculo del recibo de haberes docente"),
                                rectOf(120, 8160, 5600, kLineHeight));
     credit->setToolTip(QStringLiteral("Para qué sirve este programa"));
-    QLabel *version = ui::label(this, QStringLiteral("Label8"), QStringLiteral("Escalas salariales de marzo de 2008"),
+    QLabel *version = ui::label(page_, QStringLiteral("Label8"), QStringLiteral("Escalas salariales de marzo de 2008"),
                                 rectOf(6000, 8160, 5760, kLineHeight), Qt::AlignRight | Qt::AlignVCenter);
     version->setToolTip(QStringLiteral("Período de las escalas que usa el cálculo"));
 }

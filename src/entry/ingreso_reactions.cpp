@@ -120,7 +120,7 @@ void IngresoWindow::onPositionAccepted(const catalogue::Acceptance &acceptance)
 
     cargoselect_->setText(acceptance.cargox);
     // The name label grows with its text, up to the window's width.
-    cargoselect_->resize(std::min(cargoselect_->sizeHint().width(), width() - cargoselect_->x()),
+    cargoselect_->resize(std::min(cargoselect_->sizeHint().width(), page_->width() - cargoselect_->x()),
                          cargoselect_->height());
     const std::array<const QString *, 6> values{&acceptance.codcargo, &acceptance.punbas, &acceptance.compbas,
                                                 &acceptance.proljor, &acceptance.jorcom, &acceptance.tardif};

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 
 #include <algorithm>
 #include <variant>
@@ -16,6 +17,7 @@
 #include "error_dialog.h"
 #include "failure_message.h"
 #include "haberes_window.h"
+#include "screen_fit.h"
 #include "twips.h"
 
 namespace recibo::entry {
@@ -23,7 +25,6 @@ namespace {
 
 constexpr int kClientWidth = 11880;
 constexpr int kClientHeight = 8595;
-constexpr int kGapBesideWindow = 8;  // pixels between this window and the selection dialog
 
 QFont windowFont()
 {
@@ -42,12 +43,20 @@ IngresoWindow::IngresoWindow(QWidget *parent)
 }
 
 IngresoWindow::IngresoWindow(ReceiptFactory makeReceipt, std::function<void()> quit, QWidget *parent)
-    : QWidget(parent), makeReceipt_(std::move(makeReceipt)), quit_(std::move(quit))
+    : QMainWindow(parent), makeReceipt_(std::move(makeReceipt)), quit_(std::move(quit)), page_(new QWidget)
 {
     setObjectName(QStringLiteral("ingreso"));
     setWindowTitle(QStringLiteral("Ingreso de datos"));
     setFont(windowFont());
-    setFixedSize(ui::sizeOf(kClientWidth, kClientHeight));
+    const QSize design = ui::sizeOf(kClientWidth, kClientHeight);
+    page_->setObjectName(QStringLiteral("pagina"));
+    page_->setFixedSize(design);
+    auto *scroller = new QScrollArea;
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidget(page_);
+    setCentralWidget(scroller);
+    setMaximumSize(design);
+    resize(design);
 
     buildHeading();
     buildCategory();
@@ -91,14 +100,13 @@ catalogue::SelectionDialog *IngresoWindow::ensureSelectionDialog()
         advertencia_->setFont(windowFont());
         connect(advertencia_, &catalogue::SelectionDialog::listo, this, &IngresoWindow::onPositionAccepted);
         connect(advertencia_, &catalogue::SelectionDialog::leftWithoutData, this, &IngresoWindow::clearCategory);
-        // Beside the data-entry window, kept on the screen.
-        QPoint where = frameGeometry().topRight() + QPoint(kGapBesideWindow, 0);
+        // Beside the data-entry window where the screen has room, and never over "Calcular" or "Salir".
         if (const QScreen *screen = this->screen()) {
-            const QRect room = screen->availableGeometry();
-            where.setX(std::max(room.left(), std::min(where.x(), room.right() - advertencia_->width())));
-            where.setY(std::max(room.top(), std::min(where.y(), room.bottom() - advertencia_->height())));
+            const QRect buttons(Command1_->mapToGlobal(QPoint(0, 0)),
+                                Command2_->mapToGlobal(QPoint(Command2_->width(), Command2_->height())));
+            advertencia_->move(ui::placeBeside(frameGeometry(), advertencia_->frameGeometry().size(),
+                                               screen->availableGeometry(), buttons));
         }
-        advertencia_->move(where);
     }
     return advertencia_;
 }
@@ -149,7 +157,16 @@ void IngresoWindow::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    QWidget::keyPressEvent(event);
+    QMainWindow::keyPressEvent(event);
+}
+
+void IngresoWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!fittedOnScreen_) {
+        fittedOnScreen_ = true;
+        ui::fitOnScreen(this);
+    }
 }
 
 void IngresoWindow::closeEvent(QCloseEvent *event)

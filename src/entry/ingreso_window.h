@@ -11,11 +11,12 @@
 // opens the error dialog (no category) or a short message naming the field, and changes nothing that
 // is shown.
 //
+// The window is a QMainWindow whose page of controls scrolls on a screen smaller than the design.
 // The window's code is split by job: ingreso_controls.cpp builds the controls, ingreso_reactions.cpp
 // holds the reactions to them, ingreso_snapshot.cpp reads them into a snapshot, and
 // ingreso_window.cpp runs "Calcular" and the other windows.
 
-#include <QWidget>
+#include <QMainWindow>
 
 #include <array>
 #include <cstdint>
@@ -41,7 +42,7 @@ class ErrorDialog;
 
 using ReceiptFactory = std::function<std::unique_ptr<receipt::ReceiptView>()>;
 
-class IngresoWindow : public QWidget {
+class IngresoWindow : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -61,6 +62,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     // Building (ingreso_controls.cpp).
@@ -104,6 +106,9 @@ private:
 
     ReceiptFactory makeReceipt_;
     std::function<void()> quit_;
+    // The controls stand on a page of the design size, which scrolls where the screen is smaller.
+    QWidget *page_ = nullptr;
+    bool fittedOnScreen_ = false;
 
     // The text boxes and check boxes of the input fields, in the order of kTextFields and kTickFields;
     // fields of the selection dialog have no box here.

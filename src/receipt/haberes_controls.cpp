@@ -193,6 +193,8 @@ void HaberesWindow::buildNotes()
     Text12_->setObjectName(QStringLiteral("Text12"));
     Text12_->setAccessibleName(QStringLiteral("Poné tu comentario"));
     Text12_->setGeometry(rectOf(9720, 1680, 1695, 3015));
+    // Tab leaves the comment for the next control instead of typing a tab character.
+    Text12_->setTabChangesFocus(true);
     Text1_ = ui::textBox(this, QStringLiteral("Text1"), QStringLiteral("Nota de impresión"),
                          rectOf(8760, 7200, 2415, 285), QStringLiteral("Se imprime en blanco y negro"));
     Text10_ = ui::textBox(this, QStringLiteral("Text10"), QStringLiteral("Fecha y hora"), rectOf(8760, 7680, 2415, 375));

@@ -13,6 +13,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QKeyEvent>
+#include <QWheelEvent>
 #include <QScrollBar>
 #include <algorithm>
 #include <cstdint>
@@ -20,6 +22,7 @@
 #include "rule_line.h"
 #include "controls.h"
 #include "receipt_layout.h"
+#include "screen_fit.h"
 #include "text_fit.h"
 #include "twips.h"
 
@@ -40,7 +43,7 @@ int textWidth(const QLabel *label, const QString &text)
 }  // namespace
 
 HaberesWindow::HaberesWindow(QWidget *parent)
-    : QWidget(parent, Qt::Window), frameHeight_(kFrameDesignHeight)
+    : QWidget(parent, Qt::Window), frameHeight_(kFrameDesignHeight), receiptBottom_(kDesignReceiptBottom)
 {
     setObjectName(QStringLiteral("Haberes"));
     setWindowTitle(QStringLiteral("Haberes"));
@@ -56,6 +59,7 @@ HaberesWindow::HaberesWindow(QWidget *parent)
     setAutoFillBackground(true);
     ui::setColour(this, QPalette::Window, kWindowColour);
     resize(ui::sizeOf(kClientWidth, kClientHeight));
+    setMinimumSize(ui::sizeOf(kMinClientWidth, kMinClientHeight));
 
     buildFrame();
     buildHeader();
@@ -168,6 +172,8 @@ void HaberesWindow::placeAmount(QLabel *cell, const std::string &text, int right
 void HaberesWindow::layOutTotals(std::size_t rows)
 {
     const TotalsLayout layout = totalsLayout(rows);
+    receiptBottom_ = layout.line17;
+    fitScrollBar();
     for (RuleLine *rule : verticalRules_) {
         rule->setY2(layout.rulesBottom);
     }
@@ -325,13 +331,53 @@ void HaberesWindow::onMovedorValueChanged(int value)
 void HaberesWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    fitScrollBar();
+}
+
+void HaberesWindow::fitScrollBar()
+{
     const int outerHeight = frameGeometry().height() * ui::kTwipsPerPixel;
-    const int barHeight = std::max(kMinScrollBarHeight, outerHeight - kScrollBarShortening);
-    movedor_->setGeometry(rectOf(kMovedorLeft, kMovedorTop, kMovedorWidth, barHeight));
-    // Enough range to lift the largest receipt's last totals rule into the client area.
     const int clientHeight = height() * ui::kTwipsPerPixel;
-    movedor_->setMaximum(std::clamp(kFrameTopAtZero + kLargestReceiptBottom + kBottomMargin - clientHeight,
-                                    kScrollStart, kMaxScrollValue));
+    // The outer height counts the title bar, so the bar is kept inside the client area too.
+    const int barHeight = std::min(std::max(kMinScrollBarHeight, outerHeight - kScrollBarShortening),
+                                   clientHeight - kMovedorTop);
+    movedor_->setGeometry(rectOf(kMovedorLeft, kMovedorTop, kMovedorWidth, barHeight));
+    // Just enough range to lift this receipt's last totals rule into the client area.
+    movedor_->setMaximum(std::clamp(kFrameTopAtZero + receiptBottom_ + kBottomMargin - clientHeight, kScrollStart,
+                                    kMaxScrollValue));
+}
+
+void HaberesWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!fittedOnScreen_) {
+        fittedOnScreen_ = true;
+        ui::fitOnScreen(this);
+    }
+}
+
+void HaberesWindow::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        onVolverClicked();
+        return;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        QCoreApplication::sendEvent(movedor_, event);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void HaberesWindow::wheelEvent(QWheelEvent *event)
+{
+    QCoreApplication::sendEvent(movedor_, event);
 }
 
 }  // namespace recibo::receipt

@@ -48,6 +48,12 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    // Esc does what "Volver" does; the scrolling keys move the receipt wherever the focus is not
+    // editing text.
+    void keyPressEvent(QKeyEvent *event) override;
+    // The mouse wheel scrolls the receipt anywhere over the window.
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     // Building (haberes_controls.cpp).
@@ -67,6 +73,7 @@ private:
     void placeAmount(QLabel *cell, const std::string &text, int rightTwips, int topTwips,
                      int heightTwips, int maxWidth, TextFit &fit);
     void layOutTotals(std::size_t rows);
+    void fitScrollBar();
     void setBackgrounds(unsigned frameColour, unsigned windowColour);
     void setPrintLook(bool printing);
     void reportPrintFailure();
@@ -128,7 +135,9 @@ private:
     std::unique_ptr<TextFit> regularFit_;
     std::unique_ptr<TextFit> boldFit_;
     QPointer<QWidget> focusBeforePrint_;
-    int frameHeight_;  // twips; grows with every scroll, see movedor_Change
+    int frameHeight_;  // twips; grows with every scroll, see onMovedorValueChanged
+    int receiptBottom_;  // twips in the frame: the last totals rule of the receipt shown
+    bool fittedOnScreen_ = false;
     std::function<void()> volverHandler_;
     std::unique_ptr<QPrinter> printer_;
     QPointer<QPrintDialog> printDialog_;

@@ -109,12 +109,18 @@ inline constexpr int kScrollStart = 100;     // the value that leaves the frame 
 inline constexpr int kSmallChange = 100;
 inline constexpr int kLargeChange = 500;
 inline constexpr int kMaxScrollValue = std::numeric_limits<std::int16_t>::max();  // the value is 16-bit
-// The largest receipt (26 rows) ends with its last totals rule here, in frame twips.
-inline constexpr int kLargestReceiptBottom = totalsLayout(kRowSlots - 1).line17;
-inline constexpr int kBottomMargin = 300;  // white space left under that rule at the end of the range
+// Before the first receipt the last totals rule stands at its design place, in frame twips.
+inline constexpr int kDesignReceiptBottom = 8520;
+inline constexpr int kBottomMargin = 300;  // white space left under the last rule at the end of the range
 // The frame grows by the value at every scroll; we stop it at the largest 16-bit twips height
 // (2184 pixels), far inside the platform's widget size limit, so it can never overflow.
 inline constexpr int kMaxFrameHeight = std::numeric_limits<std::int16_t>::max();
+
+// Below this size the buttons or the scroll bar would leave the window: the scroll bar's right edge,
+// and the bottom of "Salir" with a margin.
+inline constexpr int kButtonsBottom = 6855;
+inline constexpr int kMinClientWidth = kMovedorLeft + kMovedorWidth;
+inline constexpr int kMinClientHeight = kButtonsBottom + 240;
 
 // The "TOVIL" column: Text2 .. Text9, indexed by number - 2.
 inline constexpr int kTovilLeft = 120;

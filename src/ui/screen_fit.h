@@ -1,0 +1,27 @@
+#pragma once
+// Windows are designed for a screen at least as large as themselves; on a smaller screen (a laptop,
+// or a large screen at 200 %) they are fitted into the screen's free area, and the selection dialog
+// is placed where it leaves the buttons the user needs next uncovered.
+
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace recibo::ui {
+
+// The client size a window of `design` size gets when its frame must stay inside `room`.
+QSize fittedSize(QSize design, QMargins frame, const QRect &room);
+
+// The top-left corner of a window of `size` (frame included) beside `anchor`, inside `room`, never
+// over `keepClear`: right of the anchor, else left of it, else below or above it, else in a corner of
+// the room clear of `keepClear`.
+QPoint placeBeside(const QRect &anchor, QSize size, const QRect &room, const QRect &keepClear);
+
+// Shrinks a top-level window to its screen's free area where the screen is smaller than it, and
+// moves it so that it lies inside that area.
+void fitOnScreen(QWidget *window);
+
+}  // namespace recibo::ui
