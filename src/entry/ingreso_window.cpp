@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 #include <variant>
@@ -70,6 +72,7 @@ IngresoWindow::IngresoWindow(ReceiptFactory makeReceipt, std::function<void()> q
     buildButtonsAndDecoration();
     connectReactions();
     box(fields::docente)->setFocus(Qt::OtherFocusReason);
+    page_->installEventFilter(this);
 }
 
 IngresoWindow::~IngresoWindow() = default;
@@ -83,6 +86,7 @@ void IngresoWindow::onCalcularClicked()
         if (failure->kind == FailureKind::NoCategory) {
             showError();
         } else {
+            focusFailedField(failure->field);
             showMessage(failureMessage(*failure));
         }
         return;
@@ -120,6 +124,21 @@ receipt::ReceiptView *IngresoWindow::ensureReceipt()
     return receipt_.get();
 }
 
+void IngresoWindow::prepareReceipt()
+{
+    ensureReceipt()->prepare();
+}
+
+bool IngresoWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == page_ && event->type() == QEvent::Paint && !painted_) {
+        painted_ = true;
+        // Queued behind the first paint, so the window is on the screen before the work starts.
+        QTimer::singleShot(0, this, &IngresoWindow::prepareReceipt);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void IngresoWindow::showError()
 {
     if (!error_) {
@@ -145,6 +164,21 @@ void IngresoWindow::showMessage(const QString &message)
     mensaje_->raise();
 }
 
+void IngresoWindow::focusFailedField(const std::string &control)
+{
+    // The focus waits in the named field, so closing the message puts the user where to mend it.
+    const TextField *field = findTextField(control);
+    if (!field) {
+        return;
+    }
+    if (field->window == FieldWindow::Advertencia) {
+        ensureSelectionDialog()->focusField(*field);
+    } else {
+        box(*field)->setFocus(Qt::OtherFocusReason);
+        box(*field)->selectAll();
+    }
+}
+
 void IngresoWindow::keyPressEvent(QKeyEvent *event)
 {
     // "Calcular" is the window's default button: Enter presses it unless another button has the focus.
@@ -166,6 +200,13 @@ void IngresoWindow::showEvent(QShowEvent *event)
     if (!fittedOnScreen_) {
         fittedOnScreen_ = true;
         ui::fitOnScreen(this);
+        if (height() < page_->height()) {
+            // The page scrolls up and down: room for its scroll bar beside it, where the screen has it.
+            const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+            setMaximumWidth(page_->width() + bar);
+            resize(page_->width() + bar, height());
+            ui::fitOnScreen(this);
+        }
     }
 }
 

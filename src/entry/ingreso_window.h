@@ -63,6 +63,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // After the page's first paint the receipt window is prepared while the user fills the fields.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Building (ingreso_controls.cpp).
@@ -96,8 +98,10 @@ private:
     void onCalcularClicked();
     catalogue::SelectionDialog *ensureSelectionDialog();
     receipt::ReceiptView *ensureReceipt();
+    void prepareReceipt();
     void showError();
     void showMessage(const QString &text);
+    void focusFailedField(const std::string &control);
 
     Category chosenCategory() const;
     int chosenSeniorityOption() const;
@@ -109,6 +113,7 @@ private:
     // The controls stand on a page of the design size, which scrolls where the screen is smaller.
     QWidget *page_ = nullptr;
     bool fittedOnScreen_ = false;
+    bool painted_ = false;
 
     // The text boxes and check boxes of the input fields, in the order of kTextFields and kTickFields;
     // fields of the selection dialog have no box here.

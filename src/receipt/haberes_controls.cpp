@@ -136,7 +136,7 @@ void HaberesWindow::buildTotals()
 
 void HaberesWindow::buildHeader()
 {
-    carsel_ = cell(this, QStringLiteral("carsel"), rectOf(7680, 360, kCarselWidth, 300));
+    carsel_ = cell(this, QStringLiteral("carsel"), rectOf(kCarselLeft, kCarselTop, kCarselWidth, kCarselHeight));
     Label11_ = cell(this, QStringLiteral("Label11"), rectOf(7665, 840, 1890, 300));
     numcargo_ = ui::textBox(this, QStringLiteral("numcargo"), QStringLiteral("Código del cargo"),
                             rectOf(7920, 1200, 1275, 360));

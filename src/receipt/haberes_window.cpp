@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -35,11 +36,6 @@ using ui::rectOf;
 const char *const kPrintFailureText =
     "No se pudo imprimir el recibo: revise la impresora o elija imprimir en un archivo PDF.";
 
-int textWidth(const QLabel *label, const QString &text)
-{
-    return label->fontMetrics().horizontalAdvance(text);
-}
-
 }  // namespace
 
 HaberesWindow::HaberesWindow(QWidget *parent)
@@ -67,6 +63,12 @@ HaberesWindow::HaberesWindow(QWidget *parent)
     buildNotes();
     buildTovilColumn();
     buildScrollBar();
+    // Reading order: the header column, then the comment and the buttons beside it, then the notes below.
+    const std::array<QWidget *, 13> chain{numcargo_, punbasicos_, compbas_, proljor_, jorcom_, tardif_, Text11_,
+                                          Text12_,   Volver_,     Imprimir_, Salir_, Text1_,  Text10_};
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        setTabOrder(chain[i - 1], chain[i]);
+    }
 }
 
 HaberesWindow::~HaberesWindow() = default;
@@ -91,7 +93,7 @@ void HaberesWindow::showReceipt(const Receipt &receipt)
     showHeader(receipt.header);
     showTotals(receipt.totals, rows);
     docente_->setText(QString::fromStdString(receipt.docente));
-    docente_->resize(std::max(ui::px(kNameWidth), textWidth(docente_, docente_->text())), docente_->height());
+    fitName(docente_, kNameWidth, kNameHeight, kRulesRight - kNameLeft, kFirstRowTop - kNameTop);
     Text10_->setText(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
 
     show();
@@ -108,7 +110,8 @@ void HaberesWindow::showHeader(const ReceiptHeader &header)
     numcargo_->setText(QString::fromStdString(header.numcargo));
     punbasicos_->setText(QString::fromStdString(header.punbasicos));
     carsel_->setText(QString::fromStdString(header.carsel));
-    carsel_->resize(std::max(ui::px(kCarselWidth), textWidth(carsel_, carsel_->text())), carsel_->height());
+    fitName(carsel_, kCarselWidth, kCarselHeight, kMovedorLeft - kCarselLeft - kNameClearance,
+            kCarselRoomHeight);
     // The position's point boxes mean nothing for an hours category.
     const std::array<QWidget *, 8> pointBoxes{Label14_, Label20_, Label21_, Label2_,
                                               proljor_, jorcom_,  tardif_,  compbas_};
@@ -127,6 +130,14 @@ void HaberesWindow::showTotals(const ReceiptTotals &totals, std::size_t rows)
                 kTotalsHeight, kDeductionsMaxWidth, *boldFit_);
     placeAmount(liquido_, totals.liquido, kLiquidoRight, layout.liquidoTop, kTotalsHeight,
                 kDeductionsMaxWidth, *boldFit_);
+}
+
+void HaberesWindow::fitName(QLabel *label, int designWidth, int lineHeight, int maxWidth, int maxHeight)
+{
+    // A long name takes two lines in smaller type rather than running past the frame or the scroll bar.
+    const QSize needed = regularFit_->fitLines(label, label->text(), ui::px(maxWidth), ui::px(lineHeight),
+                                               ui::px(maxHeight));
+    label->resize(std::max(ui::px(designWidth), needed.width()), needed.height());
 }
 
 void HaberesWindow::fillRow(std::size_t slot, const ReceiptRow &row)
@@ -198,6 +209,16 @@ void HaberesWindow::setPositionBoxes(const PositionBoxes &boxes)
     jorcom_->setText(QString::fromStdString(boxes.jorcom));
     tardif_->setText(QString::fromStdString(boxes.tardif));
     compbas_->setText(QString::fromStdString(boxes.compbas));
+}
+
+void HaberesWindow::prepare()
+{
+    // Styles every control, creates the native window and draws the whole window once off the
+    // screen, which loads the fonts' glyphs: what a first showing would otherwise do on the click.
+    ensurePolished();
+    winId();
+    QImage scratch(size(), QImage::Format_ARGB32_Premultiplied);
+    render(&scratch);
 }
 
 void HaberesWindow::setVolverHandler(std::function<void()> handler) { volverHandler_ = std::move(handler); }

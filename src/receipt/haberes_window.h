@@ -38,6 +38,7 @@ public:
     void showReceipt(const Receipt &receipt) override;
     void setPositionBoxes(const PositionBoxes &boxes) override;
     void setVolverHandler(std::function<void()> handler) override;
+    void prepare() override;
 
     // Prints the window as shown, on white, with the "TOVIL" column and without buttons or notes,
     // then restores it. Returns false after telling the user when the device cannot be painted.
@@ -69,6 +70,7 @@ private:
 
     void fillRow(std::size_t slot, const ReceiptRow &row);
     void showHeader(const ReceiptHeader &header);
+    void fitName(QLabel *label, int designWidth, int lineHeight, int maxWidth, int maxHeight);
     void showTotals(const ReceiptTotals &totals, std::size_t rows);
     void placeAmount(QLabel *cell, const std::string &text, int rightTwips, int topTwips,
                      int heightTwips, int maxWidth, TextFit &fit);

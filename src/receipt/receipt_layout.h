@@ -94,8 +94,14 @@ constexpr TotalsLayout totalsLayout(std::size_t rows)
                         1650 + offset, 1950 + offset, 2050 + offset, 2350 + offset};
 }
 
-// The header block right of the frame: the position's name grows with its text.
+// The header block right of the frame: the position's name grows with its text, on two lines down
+// to the title below it when it is long.
+inline constexpr int kCarselLeft = 7680;
+inline constexpr int kCarselTop = 360;
 inline constexpr int kCarselWidth = 3360;
+inline constexpr int kCarselHeight = 300;
+inline constexpr int kCarselRoomHeight = 840 - kCarselTop;  // down to Label11
+inline constexpr int kNameClearance = 60;  // kept free between a name and the scroll bar
 
 // The scroll bar `movedor`.
 inline constexpr int kMovedorLeft = 11520;

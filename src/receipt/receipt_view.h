@@ -26,6 +26,9 @@ public:
     virtual void setPositionBoxes(const PositionBoxes &boxes) = 0;
     // Called by "Volver" after the receipt has been disabled and hidden.
     virtual void setVolverHandler(std::function<void()> handler) = 0;
+    // Does, while the user has not asked for a receipt yet, the work of the window's first showing
+    // that can be done hidden, so the first receipt comes as quickly as the next.
+    virtual void prepare() {}
 };
 
 }  // namespace recibo::receipt

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "twips.h"
@@ -43,8 +44,17 @@ void RuleLine::place()
 
 void RuleLine::paintEvent(QPaintEvent * /*event*/)
 {
+    // On a scaled screen a rule starts on a whole device pixel and is a whole number of device pixels
+    // thick, so every rule comes out sharp and as thick as the others.
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
+    const qreal ratio = devicePixelRatioF();
+    const QPointF origin = painter.deviceTransform().map(QPointF(0, 0));
+    const qreal thickness = std::max<qreal>(1.0, std::round(borderWidth_ * ratio)) / ratio;
+    const qreal left = (std::round(origin.x()) - origin.x()) / ratio;
+    const qreal top = (std::round(origin.y()) - origin.y()) / ratio;
+    const bool vertical = x1_ == x2_;
+    const QRectF strip = vertical ? QRectF(left, 0, thickness, height()) : QRectF(0, top, width(), thickness);
+    painter.fillRect(strip, Qt::black);
 }
 
 }  // namespace recibo::receipt

@@ -1,5 +1,6 @@
 #include "text_fit.h"
 
+#include <QLabel>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -9,6 +10,19 @@ namespace recibo::receipt {
 namespace {
 // Rounding slack so the squeezed text never comes out a hair wider than the cell.
 constexpr qreal kSqueezeSlack = 0.01;
+
+void useFont(QWidget *widget, const QFont &font)
+{
+    if (widget->font() != font) {
+        widget->setFont(font);
+    }
+}
+
+int ceilWidth(const QFont &font, const QString &text)
+{
+    return static_cast<int>(std::ceil(QFontMetricsF(font).horizontalAdvance(text)));
+}
+
 }  // namespace
 
 TextFit::TextFit(const QFont &font) : font_(font), metrics_(font) {}
@@ -29,18 +43,37 @@ int TextFit::fit(QWidget *widget, const QString &text, int maxWidth)
 {
     const qreal natural = width(text);
     if (natural <= maxWidth || text.isEmpty()) {
-        if (widget->font() != font_) {
-            widget->setFont(font_);
-        }
+        useFont(widget, font_);
         return static_cast<int>(std::ceil(natural));
     }
     QFont tighter = font_;
-    const qreal squeeze = std::min(kMaxSqueeze, (natural - maxWidth) / text.size() + kSqueezeSlack);
-    tighter.setLetterSpacing(QFont::AbsoluteSpacing, -squeeze);
-    if (widget->font() != tighter) {
-        widget->setFont(tighter);
+    const qreal squeeze = (natural - maxWidth) / text.size() + kSqueezeSlack;
+    tighter.setLetterSpacing(QFont::AbsoluteSpacing, -std::min(kMaxSqueeze, squeeze));
+    // Past the squeeze a long amount takes smaller type rather than crossing the column's rule.
+    while (squeeze > kMaxSqueeze && ceilWidth(tighter, text) > maxWidth &&
+           tighter.pointSizeF() - kPointStep >= kMinPointSize) {
+        tighter.setPointSizeF(tighter.pointSizeF() - kPointStep);
     }
-    return static_cast<int>(std::ceil(QFontMetricsF(tighter).horizontalAdvance(text)));
+    useFont(widget, tighter);
+    return ceilWidth(tighter, text);
+}
+
+QSize TextFit::fitLines(QLabel *label, const QString &text, int maxWidth, int lineHeight, int maxHeight)
+{
+    label->setWordWrap(false);
+    if (width(text) <= maxWidth) {
+        useFont(label, font_);
+        return {static_cast<int>(std::ceil(width(text))), lineHeight};
+    }
+    QFont smaller = font_;
+    const QRect room(0, 0, maxWidth, 1 << 16);
+    while (QFontMetrics(smaller).boundingRect(room, Qt::TextWordWrap, text).height() > maxHeight &&
+           smaller.pointSizeF() - kPointStep >= kMinPointSize) {
+        smaller.setPointSizeF(smaller.pointSizeF() - kPointStep);
+    }
+    useFont(label, smaller);
+    label->setWordWrap(true);
+    return {maxWidth, maxHeight};
 }
 
 }  // namespace recibo::receipt

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace recibo::ui {
 namespace {
@@ -29,31 +30,32 @@ QSize fittedSize(QSize design, QMargins frame, const QRect &room)
 
 QPoint placeBeside(const QRect &anchor, QSize size, const QRect &room, const QRect &keepClear)
 {
-    const std::array<QPoint, 4> besides{
+    const std::array<QPoint, 8> wanted{
         QPoint(anchor.right() + 1 + kGap, anchor.top()),
         QPoint(anchor.left() - kGap - size.width(), anchor.top()),
         QPoint(anchor.left(), anchor.bottom() + 1 + kGap),
         QPoint(anchor.left(), anchor.top() - kGap - size.height()),
+        room.topLeft(),
+        QPoint(room.left(), room.bottom()),
+        room.bottomRight(),
+        QPoint(room.right(), room.top()),
     };
-    // First a place that leaves the whole window free, then one that leaves only its buttons free.
-    for (const QRect &mustStayFree : {anchor, keepClear}) {
-        for (const QPoint &wanted : besides) {
-            const QPoint corner = insideRoom(wanted, size, room);
-            if (!QRect(corner, size).intersects(mustStayFree)) {
-                return corner;
-            }
+    // Of the places clear of `keepClear`, the one that hides least of the anchor; the first on a tie.
+    std::optional<QPoint> best;
+    qint64 bestHidden = 0;
+    for (const QPoint &place : wanted) {
+        const QRect rect(insideRoom(place, size, room), size);
+        if (rect.intersects(keepClear)) {
+            continue;
+        }
+        const QRect hidden = rect.intersected(anchor);
+        const qint64 area = hidden.isEmpty() ? 0 : qint64(hidden.width()) * hidden.height();
+        if (!best || area < bestHidden) {
+            best = rect.topLeft();
+            bestHidden = area;
         }
     }
-    const std::array<QPoint, 4> corners{room.topLeft(), QPoint(room.left(), room.bottom() + 1 - size.height()),
-                                        QPoint(room.right() + 1 - size.width(), room.bottom() + 1 - size.height()),
-                                        QPoint(room.right() + 1 - size.width(), room.top())};
-    for (const QPoint &corner : corners) {
-        const QPoint inside = insideRoom(corner, size, room);
-        if (!QRect(inside, size).intersects(keepClear)) {
-            return inside;
-        }
-    }
-    return insideRoom(besides[0], size, room);
+    return best.value_or(insideRoom(wanted[0], size, room));
 }
 
 void fitOnScreen(QWidget *window)

@@ -15,9 +15,9 @@ namespace recibo::ui {
 // The client size a window of `design` size gets when its frame must stay inside `room`.
 QSize fittedSize(QSize design, QMargins frame, const QRect &room);
 
-// The top-left corner of a window of `size` (frame included) beside `anchor`, inside `room`, never
-// over `keepClear`: right of the anchor, else left of it, else below or above it, else in a corner of
-// the room clear of `keepClear`.
+// The top-left corner of a window of `size` (frame included) inside `room` and never over
+// `keepClear`: beside `anchor` (right, left, below or above) where the room allows, else where it
+// hides the least of the anchor.
 QPoint placeBeside(const QRect &anchor, QSize size, const QRect &room, const QRect &keepClear);
 
 // Shrinks a top-level window to its screen's free area where the screen is smaller than it, and

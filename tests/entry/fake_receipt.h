@@ -9,6 +9,7 @@
 
 struct ReceiptRecord {
     int created = 0;
+    int prepared = 0;
     std::vector<recibo::Receipt> shown;
     std::vector<recibo::receipt::PositionBoxes> boxes;
     std::function<void()> volver;
@@ -20,6 +21,7 @@ public:
     void showReceipt(const recibo::Receipt &receipt) override { record_.shown.push_back(receipt); }
     void setPositionBoxes(const recibo::receipt::PositionBoxes &boxes) override { record_.boxes.push_back(boxes); }
     void setVolverHandler(std::function<void()> handler) override { record_.volver = std::move(handler); }
+    void prepare() override { ++record_.prepared; }
 
 private:
     ReceiptRecord &record_;

@@ -144,10 +144,21 @@ TEST_F(IngresoTest, StartsWithEveryControlInItsState)
         EXPECT_EQ(zona->itemText(i), QString::fromUtf8(zones[i]));
         EXPECT_EQ(zona->itemData(i).toInt(), i + 1);
     }
-    // Nothing but the data-entry window exists at start.
+    // Nothing but the data-entry window exists at start; no receipt is shown.
     EXPECT_EQ(dialog(), nullptr);
     EXPECT_TRUE(errorDialogs().empty());
-    EXPECT_EQ(record.created, 0);
+    EXPECT_TRUE(record.shown.empty());
+}
+
+TEST_F(IngresoTest, TheReceiptWindowIsPreparedOnceWhileTheWindowIsIdle)
+{
+    QTest::qWait(50);
+    EXPECT_EQ(record.created, 1);
+    EXPECT_EQ(record.prepared, 1);
+    EXPECT_TRUE(record.shown.empty());
+    window->repaint();
+    QTest::qWait(50);
+    EXPECT_EQ(record.prepared, 1);
 }
 
 TEST_F(IngresoTest, ControlsStayInsideTheWindowAndShownOnesDoNotOverlap)
@@ -355,8 +366,8 @@ TEST_F(IngresoTest, CalcularWithNoCategoryShowsOneErrorDialogClosedByEnterOrEsc)
     QTest::mouseClick(aceptar, Qt::LeftButton);
     EXPECT_FALSE(error->isVisible());
     EXPECT_EQ(errorDialogs().size(), 1);
-    // No receipt is made or shown.
-    EXPECT_EQ(record.created, 0);
+    // No receipt is shown.
+    EXPECT_TRUE(record.shown.empty());
 }
 
 TEST_F(IngresoTest, EnterInAFieldPressesCalcular)

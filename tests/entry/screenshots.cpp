@@ -1,5 +1,7 @@
 // Pictures of the data-entry window and the selection dialog in their main states, for a person
-// to look at: entry-start, entry-cargo, entry-medio, entry-advertencia, entry-error.
+// to look at: entry-start, entry-cargo, entry-medio, entry-advertencia, entry-error, and the longest
+// position name with a 60-character teacher's name: entry-advertencia-long, entry-receipt-long.
+// Run it under xvfb-run at several screen sizes and QT_SCALE_FACTOR values.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -7,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 #include <cstdio>
@@ -30,6 +33,34 @@ template <class T>
 T *find(QWidget *parent, const char *name)
 {
     return parent->findChild<T *>(QString::fromLatin1(name));
+}
+
+// Position 682 has the longest name of the catalogue.
+bool saveLongNames(recibo::entry::IngresoWindow &window, const QString &dir)
+{
+    auto *name = find<QLineEdit>(&window, "docente");
+    name->selectAll();
+    name->insert(QStringLiteral("Fernández de la Torre Echeverría, María Guadalupe Alejandra"));
+    QTest::mouseClick(find<QRadioButton>(&window, "cargo"), Qt::LeftButton);
+    auto *dialog = window.selectionDialog();
+    auto *code = find<QLineEdit>(dialog, "codcargo");
+    QTest::mouseClick(code, Qt::LeftButton);
+    QTest::keyClicks(code, QStringLiteral("682"));
+    bool ok = save(dialog, dir, "advertencia-long");
+    // The whole screen, to see where the dialog stands beside the data-entry window.
+    ok = window.screen()->grabWindow(0).save(dir + QStringLiteral("/entry-screen-dialog.png")) && ok;
+    QTest::mouseClick(find<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+    ok = save(&window, dir, "ingreso-long") && ok;
+    QTest::mouseClick(find<QPushButton>(&window, "Command1"), Qt::LeftButton);
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QLatin1String("Haberes") && top->isVisible()) {
+            ok = save(top, dir, "receipt-long") && ok;
+            std::printf("receipt window %dx%d on a screen of %dx%d\n", top->width(), top->height(),
+                        top->screen()->availableGeometry().width(), top->screen()->availableGeometry().height());
+        }
+    }
+    std::printf("data-entry window %dx%d\n", window.width(), window.height());
+    return ok;
 }
 
 }  // namespace
@@ -77,5 +108,6 @@ int main(int argc, char **argv)
         ok = QTest::qWaitForWindowExposed(error) && ok;
         ok = save(error, dir, "error") && ok;
     }
+    ok = saveLongNames(window, dir) && ok;
     return ok ? 0 : 1;
 }

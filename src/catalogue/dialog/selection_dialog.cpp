@@ -194,20 +194,40 @@ QString SelectionDialog::selectedBasicPoints() const
     return row ? ui::textOf(row->basicPoints) : QString();
 }
 
+QLineEdit *SelectionDialog::boxOf(const TextField &field) const
+{
+    if (&field == &fields::cargox) {
+        return cargox_->lineEdit();
+    }
+    const std::array<std::pair<const TextField *, QLineEdit *>, 5> boxes{
+        {{&fields::punbas, punbas_}, {&fields::compbas, compbas_}, {&fields::proljor, proljor_},
+         {&fields::jorcom, jorcom_}, {&fields::tardif, tardif_}}};
+    for (const auto &[known, box] : boxes) {
+        if (known == &field) {
+            return box;
+        }
+    }
+    return nullptr;
+}
+
 QString SelectionDialog::fieldText(const TextField &field) const
 {
     if (&field == &fields::cargox) {
         return cargox_->currentText();
     }
-    const std::array<std::pair<const TextField *, const QLineEdit *>, 5> boxes{
-        {{&fields::punbas, punbas_}, {&fields::compbas, compbas_}, {&fields::proljor, proljor_},
-         {&fields::jorcom, jorcom_}, {&fields::tardif, tardif_}}};
-    for (const auto &[known, box] : boxes) {
-        if (known == &field) {
-            return box->text();
-        }
+    const QLineEdit *box = boxOf(field);
+    return box ? box->text() : QString();
+}
+
+void SelectionDialog::focusField(const TextField &field)
+{
+    QLineEdit *box = &field == &fields::punbas ? codcargo_ : boxOf(field);
+    show();
+    raise();
+    if (box) {
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
     }
-    return QString();
 }
 
 void SelectionDialog::searchByCode(const QString &code)

@@ -45,6 +45,9 @@ public:
     // The text of one of the dialog's input fields: a point box, or the name chooser's text, which
     // may have been typed over.
     QString fieldText(const TextField &field) const;
+    // Shows the dialog with the focus in the box of a field a message has just named; the read-only
+    // basic points come from the code, so they send the user to the code box.
+    void focusField(const TextField &field);
 
 signals:
     void listo(const recibo::catalogue::Acceptance &acceptance);
@@ -57,6 +60,7 @@ protected:
     void reject() override;
 
 private:
+    QLineEdit *boxOf(const TextField &field) const;
     void buildPointBoxes();
     void buildNameChooser();
     void buildButtons();
