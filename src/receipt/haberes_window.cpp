@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "receipt_printing.h"
 #include "rule_line.h"
 #include "text_fit.h"
 #include "twips.h"
@@ -535,16 +536,7 @@ void HaberesWindow::setPrintLook(bool printing)
 bool HaberesWindow::printReceipt(QPagedPaintDevice *device)
 {
     setPrintLook(true);
-    QPainter painter;
-    bool printed = device != nullptr && painter.begin(device);
-    if (printed) {
-        // The window as shown, scaled to fit the page with its proportions kept.
-        const double scale = std::min(static_cast<double>(device->width()) / width(),
-                                      static_cast<double>(device->height()) / height());
-        painter.scale(scale, scale);
-        render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-        printed = painter.end();
-    }
+    bool printed = paintOnPage(*this, device);
     setPrintLook(false);
     if (auto *printerDevice = dynamic_cast<QPrinter *>(device);
         printerDevice != nullptr && printerDevice->printerState() == QPrinter::Error) {
