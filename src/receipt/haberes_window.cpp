@@ -573,6 +573,7 @@ void HaberesWindow::Imprimir_Click()
         printDialog_->activateWindow();
         return;
     }
+    proposeReceiptFile(printer(), docente_->text());
     // The platform's dialog also offers printing to a PDF file, for machines with no printer.
     auto *dialog = new QPrintDialog(&printer(), this);
     dialog->setObjectName(QStringLiteral("printDialog"));

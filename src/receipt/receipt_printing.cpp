@@ -1,14 +1,27 @@
 #include "receipt_printing.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintEngine>
 #include <QPrinter>
+#include <QStandardPaths>
+#include <QStringView>
 #include <QWidget>
 #include <algorithm>
 
 namespace recibo::receipt {
 
 namespace {
+
+const char *const kTitle = "Recibo de haberes";
+const char *const kPeriod = "Marzo 2008";
+// Even at three UTF-8 bytes a letter, a name this long keeps the file name inside the 255 bytes
+// that file systems allow; a 60-letter name still fits whole.
+constexpr qsizetype kMaxNameLength = 64;
+// Refused in file names on Windows; '/' everywhere.
+constexpr QStringView kForbidden = u"<>:\"/\\|?*";
 
 // Paints `widget` and then its shown children, back to front. The PDF engine ignores the clip
 // QWidget::render() gives each widget, so a widget partly outside its ancestors (`shown`, in window
@@ -56,6 +69,23 @@ bool paintScaled(QWidget &window, QPaintDevice &device, bool vector)
     return painter.end();
 }
 
+QString safeName(const QString &docente)
+{
+    QString name = docente;
+    for (QChar &c : name) {
+        if (c.category() == QChar::Other_Control || kForbidden.contains(c)) {
+            c = u' ';
+        }
+    }
+    name = name.simplified();
+    if (name.size() > kMaxNameLength) {
+        // Never half of a character written with two code units.
+        const qsizetype cut = name.at(kMaxNameLength - 1).isHighSurrogate() ? kMaxNameLength - 1 : kMaxNameLength;
+        name = name.left(cut).trimmed();
+    }
+    return name;
+}
+
 }  // namespace
 
 bool paintOnPage(QWidget &window, QPagedPaintDevice *device)
@@ -76,6 +106,33 @@ bool paintOnPage(QWidget &window, QPagedPaintDevice *device)
     writer.setTitle(printer->docName());
     writer.setCreator(printer->creator());
     return paintScaled(window, writer, true);
+}
+
+QString receiptTitle(const QString &docente)
+{
+    const QString name = safeName(docente);
+    QString title = QLatin1String(kTitle);
+    if (!name.isEmpty()) {
+        title += QStringLiteral(" - ") + name;
+    }
+    return title + QStringLiteral(" - ") + QLatin1String(kPeriod);
+}
+
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void proposeReceiptFile(QPrinter &printer, const QString &docente)
+{
+    const QFileInfo previous(printer.outputFileName());
+    const bool keepFolder = !printer.outputFileName().isEmpty() && previous.absoluteDir().exists();
+    const QDir folder(keepFolder ? previous.absolutePath() : documentsFolder());
+    printer.setDocName(receiptTitle(docente));
+    // Set on the engine, so the output format stays: QPrinter::setOutputFileName() would turn a
+    // printer chosen before into "print to file".
+    printer.printEngine()->setProperty(QPrintEngine::PPK_OutputFileName, folder.filePath(receiptFileName(docente)));
 }
 
 }  // namespace recibo::receipt

@@ -246,8 +246,9 @@ TEST_F(PrintTest, APrintThatCannotStartSaysSoAndStillRestoresTheWindow)
 TEST_F(PrintTest, ImprimirOffersThePrintDialogAndPrintsWhatItAccepts)
 {
     window->showReceipt(samples::firstRows(6));
-    const QString file = pdfPath("chosen.pdf");
-    pdfPrinter(window->printer(), file);
+    pdfPrinter(window->printer(), pdfPath("chosen.pdf"));
+    // The dialog offers this receipt's file, in the folder of the file written before.
+    const QString file = dir.filePath(QStringLiteral("Recibo de haberes - Ana María Pérez - Marzo 2008.pdf"));
 
     auto *imprimir = find<QPushButton>("Imprimir");
     QTest::mouseClick(imprimir, Qt::LeftButton);
