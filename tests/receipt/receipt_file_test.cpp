@@ -37,9 +37,6 @@ TEST_P(ReceiptFileNameTest, IsTheReceiptsNameMadeSafe)
     const QString name = receiptFileName(GetParam().docente);
     EXPECT_EQ(name, GetParam().expected);
     EXPECT_LE(name.toUtf8().size(), kMaxFileNameBytes);
-    for (QChar c : QStringView(u"<>:\"/\\|?*\t\n")) {
-        EXPECT_FALSE(name.contains(c)) << name.toStdString();
-    }
 }
 
 QString within(const QString &name) { return QStringLiteral("Recibo de haberes - %1 - Marzo 2008.pdf").arg(name); }
