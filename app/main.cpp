@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "ingreso_window.h"
+#include "spanish_translations.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication app(argc, argv);
+    recibo::ui::installSpanishTranslations(app);
     recibo::entry::IngresoWindow window;
     window.show();
     return app.exec();

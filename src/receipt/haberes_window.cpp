@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "receipt_printing.h"
 #include "rule_line.h"
 #include "controls.h"
 #include "receipt_layout.h"
@@ -266,16 +267,7 @@ void HaberesWindow::setPrintLook(bool printing)
 bool HaberesWindow::printReceipt(QPagedPaintDevice *device)
 {
     setPrintLook(true);
-    QPainter painter;
-    bool printed = device != nullptr && painter.begin(device);
-    if (printed) {
-        // The window as shown, scaled to fit the page with its proportions kept.
-        const double scale = std::min(static_cast<double>(device->width()) / width(),
-                                      static_cast<double>(device->height()) / height());
-        painter.scale(scale, scale);
-        render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-        printed = painter.end();
-    }
+    bool printed = paintOnPage(*this, device);
     setPrintLook(false);
     if (auto *printerDevice = dynamic_cast<QPrinter *>(device);
         printerDevice != nullptr && printerDevice->printerState() == QPrinter::Error) {
@@ -312,6 +304,7 @@ void HaberesWindow::onImprimirClicked()
         printDialog_->activateWindow();
         return;
     }
+    proposeReceiptFile(printer(), docente_->text());
     // The platform's dialog also offers printing to a PDF file, for machines with no printer.
     auto *dialog = new QPrintDialog(&printer(), this);
     dialog->setObjectName(QStringLiteral("printDialog"));

@@ -1,27 +1,11 @@
 // Receipts from the pay computation itself, shown cell by cell as computed: the golden cases of
 // the largest receipt in both decimal separators and a short hours receipt.
-#include <QFile>
-#include <fstream>
-#include <variant>
-
+#include "computed_cases.h"
 #include "receipt_layout.h"
-#include "case_json.h"
-#include "compute.h"
 #include "window_fixture.h"
 
 namespace recibo::receipt::testing {
 namespace {
-
-Receipt computedCase(const char *name)
-{
-    std::ifstream file(std::string(RECIBO_CASES_DIR) + "/" + name);
-    EXPECT_TRUE(file.good()) << name;
-    const auto json = nlohmann::ordered_json::parse(file);
-    const cases::CaseInput input = cases::inputFromJson(json.at("input"));
-    const Outcome outcome = compute(input.snapshot, input.decimalSeparator);
-    EXPECT_TRUE(std::holds_alternative<Receipt>(outcome)) << name;
-    return std::holds_alternative<Receipt>(outcome) ? std::get<Receipt>(outcome) : Receipt{};
-}
 
 class ComputedReceiptTest : public ReceiptWindowTest, public ::testing::WithParamInterface<const char *> {};
 

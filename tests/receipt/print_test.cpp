@@ -185,6 +185,47 @@ TEST_F(PrintTest, AScrolledReceiptPrintsTheFrameWhereItStands)
     EXPECT_FALSE(ruleAt(scrolled, 735));
 }
 
+TEST_F(PrintTest, NothingOfTheFrameIsPrintedBelowTheWindow)
+{
+    REQUIRE_PDFTOPPM();
+    window->showReceipt(samples::largestReceipt());  // its rows and the frame go on below the window
+    const QImage page = printPage("below.pdf");
+    ASSERT_FALSE(page.isNull());
+    const int windowBottom = onPage(page, window->rect()).bottom() + 4;
+    const QRect below(0, windowBottom, page.width(), page.height() - windowBottom);
+    EXPECT_EQ(countPixels(page, below, [](QColor c) { return !white(c); }), 0);
+}
+
+TEST_F(PrintTest, ANameWiderThanItsPlaceStaysWholeInsideTheFrame)
+{
+    REQUIRE_PDFTOPPM();
+    Receipt receipt = samples::receiptOf({0, 1}, "Juana Inés de la Cruz Fernández de Castro y Zúñiga Villalba");
+    receipt.header.carsel.clear();  // nothing else stands right of the frame at the name's height
+    window->showReceipt(receipt);
+    ASSERT_LE(label("docente")->geometry().right(), find("sosten")->width());
+    const QImage page = printPage("long-name.pdf");
+    ASSERT_FALSE(page.isNull());
+    const QRect rightOfFrame = onPage(page, rectOf(840 + 6840, 210, 1500, 375));
+    EXPECT_EQ(countPixels(page, rightOfFrame, [](QColor c) { return !white(c); }), 0);
+    // The name is printed inside the frame.
+    const QRect insideFrame = onPage(page, rectOf(840 + 3030, 210, 3000, 375));
+    EXPECT_GT(countPixels(page, insideFrame, [](QColor c) { return c.red() < 0x80; }), 100);
+}
+
+TEST_F(PrintTest, TheScrollBarIsPrintedWithItsArrows)
+{
+    REQUIRE_PDFTOPPM();
+    window->showReceipt(samples::firstRows(10));
+    const QImage page = printPage("scroll-bar.pdf");
+    ASSERT_FALSE(page.isNull());
+    const QRect bar = find("movedor")->geometry();
+    const QRect upArrow = onPage(page, QRect(bar.topLeft(), QSize(bar.width(), bar.width())));
+    const QRect downArrow = onPage(page, QRect(bar.bottomLeft() - QPoint(0, bar.width()), QSize(bar.width(), bar.width())));
+    for (const QRect &button : {upArrow, downArrow}) {
+        EXPECT_GT(countPixels(page, button, [](QColor c) { return c.red() < 0x80; }), 10);
+    }
+}
+
 TEST_F(PrintTest, APrintThatCannotStartSaysSoAndStillRestoresTheWindow)
 {
     window->showReceipt(samples::firstRows(3));
@@ -205,8 +246,9 @@ TEST_F(PrintTest, APrintThatCannotStartSaysSoAndStillRestoresTheWindow)
 TEST_F(PrintTest, ImprimirOffersThePrintDialogAndPrintsWhatItAccepts)
 {
     window->showReceipt(samples::firstRows(6));
-    const QString file = pdfPath("chosen.pdf");
-    pdfPrinter(window->printer(), file);
+    pdfPrinter(window->printer(), pdfPath("chosen.pdf"));
+    // The dialog offers this receipt's file, in the folder of the file written before.
+    const QString file = dir.filePath(QStringLiteral("Recibo de haberes - Ana María Pérez - Marzo 2008.pdf"));
 
     auto *imprimir = find<QPushButton>("Imprimir");
     QTest::mouseClick(imprimir, Qt::LeftButton);
