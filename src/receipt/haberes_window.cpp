@@ -64,6 +64,9 @@ HaberesWindow::HaberesWindow(QWidget *parent)
     buildNotes();
     buildTovilColumn();
     buildScrollBar();
+    for (QPushButton *button : {Volver_, Imprimir_, Salir_}) {
+        button->installEventFilter(this);
+    }
     // Reading order: the header column, then the comment and the buttons beside it, then the notes below.
     const std::array<QWidget *, 13> chain{numcargo_, punbasicos_, compbas_, proljor_, jorcom_, tardif_, Text11_,
                                           Text12_,   Volver_,     Imprimir_, Salir_, Text1_,  Text10_};
@@ -370,23 +373,30 @@ void HaberesWindow::showEvent(QShowEvent *event)
     }
 }
 
+bool HaberesWindow::isScrollKey(int key)
+{
+    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown ||
+           key == Qt::Key_Home || key == Qt::Key_End;
+}
+
 void HaberesWindow::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Escape:
+    if (event->key() == Qt::Key_Escape) {
         onVolverClicked();
-        return;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Home:
-    case Qt::Key_End:
+    } else if (isScrollKey(event->key())) {
         QCoreApplication::sendEvent(movedor_, event);
-        return;
-    default:
+    } else {
         QWidget::keyPressEvent(event);
     }
+}
+
+bool HaberesWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && isScrollKey(static_cast<QKeyEvent *>(event)->key())) {
+        QCoreApplication::sendEvent(movedor_, event);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void HaberesWindow::wheelEvent(QWheelEvent *event)

@@ -55,6 +55,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     // The mouse wheel scrolls the receipt anywhere over the window.
     void wheelEvent(QWheelEvent *event) override;
+    // The buttons leave the scrolling keys to the receipt instead of moving the focus with them.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Building (haberes_controls.cpp).
@@ -76,6 +78,7 @@ private:
                      int heightTwips, int maxWidth, TextFit &fit);
     void layOutTotals(std::size_t rows);
     void fitScrollBar();
+    static bool isScrollKey(int key);
     void setBackgrounds(unsigned frameColour, unsigned windowColour);
     void setPrintLook(bool printing);
     void reportPrintFailure();

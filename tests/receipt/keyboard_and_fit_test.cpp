@@ -1,0 +1,159 @@
+// The receipt window by keyboard and wheel, and texts and controls that stay whole inside it.
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "receipt_layout.h"
+#include "window_fixture.h"
+
+namespace recibo::receipt::testing {
+namespace {
+
+struct KeyCase {
+    const char *rule;
+    Qt::Key key;
+    int expected;  // scroll value after the key, from the design top (100); -1 for the end of the range
+};
+
+void PrintTo(const KeyCase &c, std::ostream *os) { *os << c.rule; }
+
+class ScrollKeys : public ReceiptWindowTest, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(ScrollKeys, MoveTheReceiptWhereverTheFocusIsNotEditing)
+{
+    window->showReceipt(samples::largestReceipt());
+    auto *movedor = find<QScrollBar>("movedor");
+    for (const char *focus : {"Volver", "Salir", "sosten"}) {
+        movedor->setValue(kScrollStart);
+        find(focus)->setFocus();
+        QTest::keyClick(find(focus), GetParam().key);
+        const int expected = GetParam().expected < 0 ? movedor->maximum() : GetParam().expected;
+        EXPECT_EQ(movedor->value(), expected) << focus;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, ScrollKeys,
+                         ::testing::Values(KeyCase{"down a line", Qt::Key_Down, 100 + kSmallChange},
+                                           KeyCase{"up a line", Qt::Key_Up, 100 - kSmallChange},
+                                           KeyCase{"down a page", Qt::Key_PageDown, 100 + kLargeChange},
+                                           KeyCase{"up a page stops at the top", Qt::Key_PageUp, 0},
+                                           KeyCase{"to the end", Qt::Key_End, -1}));
+
+TEST_F(ReceiptWindowTest, TheWheelOverTheWindowScrollsTheReceipt)
+{
+    // A wheel turn over a cell that does not take it reaches the window, as the system delivers it.
+    window->showReceipt(samples::largestReceipt());
+    auto *movedor = find<QScrollBar>("movedor");
+    const QPointF at = QPointF(inWindow(label(slot("Label19", 3))).center());
+    QWheelEvent down(at, window->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(window.get(), &down);
+    EXPECT_GT(movedor->value(), kScrollStart);
+}
+
+TEST_F(ReceiptWindowTest, EscDoesWhatVolverDoes)
+{
+    int calls = 0;
+    window->setVolverHandler([&] { ++calls; });
+    window->showReceipt(samples::firstRows(3));
+    QTest::keyClick(find("Volver"), Qt::Key_Escape);
+    EXPECT_EQ(calls, 1);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(ReceiptWindowTest, TabLeavesTheCommentWithoutTypingATab)
+{
+    window->showReceipt(samples::firstRows(3));
+    auto *comment = find<QPlainTextEdit>("Text12");
+    comment->setFocus();
+    QTest::keyClicks(comment, QStringLiteral("hola"));
+    QTest::keyClick(comment, Qt::Key_Tab);
+    EXPECT_EQ(comment->toPlainText(), QStringLiteral("hola"));
+    EXPECT_EQ(window->focusWidget(), find("Volver"));
+}
+
+struct RangeCase {
+    const char *rule;
+    std::size_t rows;
+};
+
+void PrintTo(const RangeCase &c, std::ostream *os) { *os << c.rule; }
+
+class ScrollRange : public ReceiptWindowTest, public ::testing::WithParamInterface<RangeCase> {};
+
+TEST_P(ScrollRange, EndsWithTheLastTotalsRuleInViewAndNoBlankBelowIt)
+{
+    window->resize(window->width(), window->minimumHeight());
+    window->showReceipt(samples::firstRows(GetParam().rows));
+    auto *movedor = find<QScrollBar>("movedor");
+    movedor->setValue(movedor->maximum());
+    const QRect lastRule = inWindow(line("Line17"));
+    EXPECT_LE(lastRule.bottom(), window->rect().bottom());
+    // Either the whole receipt fits and it does not scroll, or it stops just below the last rule.
+    const int blank = window->rect().bottom() - lastRule.bottom();
+    EXPECT_TRUE(movedor->maximum() == kScrollStart || blank <= ui::px(kBottomMargin) + 1) << blank;
+}
+
+INSTANTIATE_TEST_SUITE_P(Receipts, ScrollRange,
+                         ::testing::Values(RangeCase{"three rows", 3}, RangeCase{"ten rows", 10},
+                                           RangeCase{"the largest receipt", samples::kLargestItems.size()}));
+
+TEST_F(ReceiptWindowTest, AtItsMinimumSizeTheButtonsAndTheScrollBarStayInside)
+{
+    window->show();
+    window->resize(1, 1);
+    for (const char *name : {"Volver", "Imprimir", "Salir", "movedor"}) {
+        EXPECT_TRUE(window->rect().contains(inWindow(find(name)))) << name;
+    }
+}
+
+struct NameCase {
+    const char *rule;
+    const char *label;
+    const char *text;
+    int rightLimit;  // twips in the label's parent
+};
+
+void PrintTo(const NameCase &c, std::ostream *os) { *os << c.rule; }
+
+class LongNames : public ReceiptWindowTest, public ::testing::WithParamInterface<NameCase> {};
+
+TEST_P(LongNames, AreShownWholeInsideTheirPlace)
+{
+    const NameCase &c = GetParam();
+    Receipt receipt = samples::receiptOf({0, 1}, "Fernández de la Torre Echeverría, María Guadalupe Alejandra");
+    receipt.header.carsel = "Preceptor Ayudante Intern. 1era Cat. Con P. De Jorn. (Pasó A 684)";
+    window->showReceipt(receipt);
+    QLabel *name = label(QString::fromLatin1(c.label));
+    EXPECT_LE(name->geometry().right(), ui::px(c.rightLimit));
+    const QRect needed = name->fontMetrics().boundingRect(QRect(QPoint(), name->size()),
+                                                         Qt::TextWordWrap | name->alignment(), name->text());
+    EXPECT_LE(needed.width(), name->width());
+    EXPECT_LE(needed.height(), name->height());
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, LongNames,
+                         ::testing::Values(NameCase{"teacher's name, 60 characters", "docente", "", kRulesRight},
+                                           NameCase{"position 682, the longest name", "carsel", "",
+                                                    kMovedorLeft}));
+
+TEST_F(ReceiptWindowTest, AnAmountTooWideForItsColumnTakesSmallerTypeInsideTheRules)
+{
+    Receipt receipt = samples::firstRows(2);
+    receipt.rows[1].amount = "$ 123456789012.3456";
+    receipt.totals.liquido = "$ -123456789012.3456";
+    window->showReceipt(receipt);
+    const QLabel *amount = label(slot("Label1", 1));
+    const QLabel *net = label(QStringLiteral("liquido"));
+    EXPECT_GE(amount->x(), ui::px(kLine2X));
+    EXPECT_GE(net->x(), ui::px(kLine1X));
+    for (const QLabel *cell : {amount, net}) {
+        EXPECT_LE(cell->fontMetrics().horizontalAdvance(cell->text()), cell->width()) << cell->objectName().toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace recibo::receipt::testing

@@ -1,0 +1,81 @@
+// Windows fitted into a screen's free area, and the selection dialog placed beside the data-entry
+// window without covering its buttons, on the screens a teacher has: 1366x768, and 1920x1080 at
+// 150 % and 200 % (1280x720 and 960x540 logical pixels), each less a 32-pixel panel.
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "screen_fit.h"
+
+namespace {
+
+using recibo::ui::fittedSize;
+using recibo::ui::placeBeside;
+
+const QSize kEntryWindow(792, 573);   // the data-entry and receipt windows' design size
+const QSize kDialog(649, 436);        // the selection dialog
+const QMargins kFrame(4, 30, 4, 4);   // a window manager's title bar and borders
+const QRect kButtons(692, 184, 92, 120);  // "Calcular" and "Salir", in the data-entry window
+
+struct Screen {
+    const char *name;
+    QRect room;
+};
+
+void PrintTo(const Screen &s, std::ostream *os) { *os << s.name; }
+
+const Screen kScreens[] = {
+    {"1366x768", QRect(0, 32, 1366, 736)},
+    {"1920x1080 at 150 %", QRect(0, 32, 1280, 688)},
+    {"1920x1080 at 200 %", QRect(0, 32, 960, 508)},
+};
+
+class OnScreen : public ::testing::TestWithParam<Screen> {};
+
+TEST_P(OnScreen, AWindowWithItsFrameFitsTheFreeArea)
+{
+    const QRect room = GetParam().room;
+    const QSize size = fittedSize(kEntryWindow, kFrame, room);
+    EXPECT_LE(size.width() + kFrame.left() + kFrame.right(), room.width());
+    EXPECT_LE(size.height() + kFrame.top() + kFrame.bottom(), room.height());
+    // Never larger than its design, and only as much smaller as the screen asks.
+    EXPECT_LE(size.width(), kEntryWindow.width());
+    EXPECT_LE(size.height(), kEntryWindow.height());
+    EXPECT_TRUE(size.height() == kEntryWindow.height() ||
+                size.height() + kFrame.top() + kFrame.bottom() == room.height());
+}
+
+TEST_P(OnScreen, TheDialogStandsInsideTheScreenClearOfTheButtons)
+{
+    const QRect room = GetParam().room;
+    const QSize window = fittedSize(kEntryWindow, kFrame, room).grownBy(kFrame);
+    const QRect anchor(room.topLeft(), window);
+    const QRect buttons = kButtons.translated(room.topLeft() + QPoint(kFrame.left(), kFrame.top()));
+    const QRect dialog(placeBeside(anchor, kDialog, room, buttons), kDialog);
+    EXPECT_TRUE(room.contains(dialog)) << dialog.x() << "," << dialog.y();
+    EXPECT_FALSE(dialog.intersects(buttons));
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, OnScreen, ::testing::ValuesIn(kScreens));
+
+TEST(PlaceBeside, BesideTheWindowWhereTheScreenHasRoom)
+{
+    const QRect room(0, 0, 1920, 1048);
+    const QRect anchor(100, 50, 800, 600);
+    EXPECT_EQ(placeBeside(anchor, kDialog, room, QRect(790, 230, 90, 120)), QPoint(908, 50));
+    // Against the right edge of the screen it goes to the left of the window.
+    const QRect atRight(1100, 50, 800, 600);
+    EXPECT_EQ(placeBeside(atRight, kDialog, room, QRect(1790, 230, 90, 120)), QPoint(1100 - 8 - 649, 50));
+}
+
+TEST(PlaceBeside, WhereNothingBesideFitsItHidesTheLeastOfTheWindow)
+{
+    const QRect room(0, 0, 1366, 768);
+    const QRect anchor(0, 0, 792, 573);
+    const QPoint place = placeBeside(anchor, kDialog, room, kButtons);
+    // The lower right corner of the screen: clear of the buttons, over only a strip of the window.
+    EXPECT_EQ(place, QPoint(1366 - 649, 768 - 436));
+}
+
+}  // namespace
