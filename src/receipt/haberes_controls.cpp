@@ -47,6 +47,7 @@ protected:
         painter.fillRect(captionRect, palette().color(QPalette::Window));
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(captionRect, Qt::AlignCenter, caption);
+        paintRules(painter, *this);
     }
 };
 

@@ -42,19 +42,27 @@ void RuleLine::place()
     setGeometry(left, top, width, height);
 }
 
-void RuleLine::paintEvent(QPaintEvent * /*event*/)
+void paintRules(QPainter &painter, const QWidget &container)
 {
-    // On a scaled screen a rule starts on a whole device pixel and is a whole number of device pixels
-    // thick, so every rule comes out sharp and as thick as the others.
-    QPainter painter(this);
-    const qreal ratio = devicePixelRatioF();
-    const QPointF origin = painter.deviceTransform().map(QPointF(0, 0));
-    const qreal thickness = std::max<qreal>(1.0, std::round(borderWidth_ * ratio)) / ratio;
-    const qreal left = (std::round(origin.x()) - origin.x()) / ratio;
-    const qreal top = (std::round(origin.y()) - origin.y()) / ratio;
-    const bool vertical = x1_ == x2_;
-    const QRectF strip = vertical ? QRectF(left, 0, thickness, height()) : QRectF(0, top, width(), thickness);
-    painter.fillRect(strip, Qt::black);
+    // The painter's scale is the device pixels per window pixel: the screen's ratio, or the page's.
+    const QTransform toDevice = painter.deviceTransform();
+    const qreal scale = toDevice.m11();
+    const QPointF origin = toDevice.map(QPointF(0, 0));
+    const auto snapX = [&](qreal x) { return (std::round(origin.x() + x * scale) - origin.x()) / scale; };
+    const auto snapY = [&](qreal y) { return (std::round(origin.y() + y * scale) - origin.y()) / scale; };
+    for (const RuleLine *rule : container.findChildren<RuleLine *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (rule->isHidden()) {
+            continue;
+        }
+        const QRect place = rule->geometry();
+        const qreal thickness = std::max<qreal>(1.0, std::round(rule->borderWidth() * scale)) / scale;
+        const qreal left = snapX(place.left());
+        const qreal top = snapY(place.top());
+        const bool vertical = rule->x1() == rule->x2();
+        const QRectF strip = vertical ? QRectF(left, top, thickness, snapY(place.bottom() + 1) - top)
+                                      : QRectF(left, top, snapX(place.right() + 1) - left, thickness);
+        painter.fillRect(strip, Qt::black);
+    }
 }
 
 }  // namespace recibo::receipt

@@ -5,8 +5,11 @@
 
 namespace recibo::receipt {
 
-// Rules on the receipt are horizontal or vertical, so a line is painted as a filled strip whose
-// geometry is the bounding box of its two end points, thickened by its border width.
+// Rules on the receipt are horizontal or vertical, so a line is a strip whose geometry is the
+// bounding box of its two end points, thickened by its border width. The frame that holds the rules
+// paints them (paintRules), so that on a scaled screen each starts on a whole device pixel and is a
+// whole number of device pixels thick: one clipped to its own fractional widget would come out one
+// pixel thinner here and there.
 class RuleLine : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int x1 READ x1)
@@ -28,9 +31,6 @@ public:
     void setY1(int twips);
     void setY2(int twips);
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
 private:
     void place();
 
@@ -40,5 +40,8 @@ private:
     int y2_;
     int borderWidth_;
 };
+
+// Paints the visible rules among `container`'s children with `painter`, which paints `container`.
+void paintRules(QPainter &painter, const QWidget &container);
 
 }  // namespace recibo::receipt

@@ -17,6 +17,7 @@
 #include "error_dialog.h"
 #include "ingreso_window.h"
 #include "selection_dialog.h"
+#include "spanish_translations.h"
 
 namespace {
 
@@ -68,6 +69,7 @@ bool saveLongNames(recibo::entry::IngresoWindow &window, const QString &dir)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    recibo::ui::installSpanishTranslations(app);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/shots");
     QDir().mkpath(dir);
 
