@@ -68,13 +68,13 @@ inline constexpr TextField numhorasincen{"numhorasincen", "Número de horas con 
 inline constexpr TextField numhorascod113{"numhorascod113", "Número de horas con código 113", NumberKind::Double,
                                           Bound::AmountRange, "0", &Snapshot::numhorascod113,
                                           FieldWindow::Ingreso};
-inline constexpr TextField cantkm{"cantkm", "cantidad de km semanales", NumberKind::Whole16, Bound::None, "0",
+inline constexpr TextField cantkm{"cantkm", "Cantidad de km semanales", NumberKind::Whole16, Bound::None, "0",
                                   &Snapshot::cantkm, FieldWindow::Ingreso};
-inline constexpr TextField dinasist{"dinasist", "Cantidad de días", NumberKind::Double, Bound::None, "0",
+inline constexpr TextField dinasist{"dinasist", "Cantidad de días de inasistencia", NumberKind::Double, Bound::None, "0",
                                     &Snapshot::dinasist, FieldWindow::Ingreso};
-inline constexpr TextField cantidadhijos{"cantidadhijos", "Hijos", NumberKind::Count, Bound::None, "0",
+inline constexpr TextField cantidadhijos{"cantidadhijos", "Cantidad de hijos", NumberKind::Count, Bound::None, "0",
                                          &Snapshot::cantidadhijos, FieldWindow::Ingreso};
-inline constexpr TextField cantidadhijosdisc{"cantidadhijosdisc", "Hijos Diferenc", NumberKind::Count,
+inline constexpr TextField cantidadhijosdisc{"cantidadhijosdisc", "Cantidad de hijos con discapacidad", NumberKind::Count,
                                              Bound::None, "0", &Snapshot::cantidadhijosdisc, FieldWindow::Ingreso};
 inline constexpr TextField porcantig{"porcantig", "Porcentaje de Antigüedad", NumberKind::Text, Bound::None, "",
                                      &Snapshot::porcantig, FieldWindow::Ingreso};

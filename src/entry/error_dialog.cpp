@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "accessible.h"
 #include "twips.h"
 
 namespace recibo::entry {
@@ -22,7 +23,11 @@ ErrorDialog::ErrorDialog(QWidget *parent) : QDialog(parent)
     setModal(false);
     setFixedSize(ui::sizeOf(kClientWidth, kClientHeight));
 
-    auto *message = new QLabel(QStringLiteral("seleccione cargo u horas de nivel medio o superior"), this);
+    const QString text = QStringLiteral("seleccione cargo u horas de nivel medio o superior");
+    // A screen reader announces the dialog as an alert and reads its message.
+    ui::setAccessibleRole(this, QAccessible::AlertMessage);
+    setAccessibleDescription(text);
+    auto *message = new QLabel(text, this);
     message->setObjectName(QStringLiteral("Label1"));
     message->setWordWrap(true);
     message->setAlignment(Qt::AlignCenter);
@@ -37,6 +42,13 @@ ErrorDialog::ErrorDialog(QWidget *parent) : QDialog(parent)
     aceptar->setAccessibleName(QStringLiteral("Aceptar"));
     aceptar->setGeometry(ui::rectOf(1440, 2640, 1515, 540));
     connect(aceptar, &QPushButton::clicked, this, &QDialog::hide);
+}
+
+void ErrorDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void ErrorDialog::reject()

@@ -13,6 +13,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     // "Aceptar" is the cancel button too: Esc presses it.
     void reject() override;
 };

@@ -7,7 +7,7 @@
 
 namespace recibo::entry {
 
-// Names the failing field by its caption, e.g. «Cantidad de días: "1,5,2" no es un número.»
+// Names the failing field by its caption, e.g. «Cantidad de días de inasistencia: "1,5,2" no es un número.»
 QString failureMessage(const Failure &failure);
 
 }  // namespace recibo::entry

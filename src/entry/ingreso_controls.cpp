@@ -130,8 +130,9 @@ QCheckBox *IngresoWindow::addCheckBox(QWidget *parent, const TickField &field, c
 
 void IngresoWindow::buildHeading()
 {
-    ui::label(page_, QStringLiteral("Label5"), QStringLiteral("Apellido y nombre:"), rectOf(120, 180, 1800, kLineHeight));
-    addTextBox(page_, fields::docente, rectOf(1920, 150, 4200, kBoxHeight), QString());
+    QLabel *caption = ui::label(page_, QStringLiteral("Label5"), QStringLiteral("Apellido y nombre:"),
+                                rectOf(120, 180, 1800, kLineHeight));
+    caption->setBuddy(addTextBox(page_, fields::docente, rectOf(1920, 150, 4200, kBoxHeight), QString()));
     readOnlyBox(page_, "Text2", "Título", rectOf(6480, 150, 5280, kBoxHeight), "Recibo de haberes docente");
     readOnlyBox(page_, "Text3", "Período", rectOf(6480, 540, 5280, kBoxHeight), "Marzo de 2.008");
 }
@@ -174,6 +175,7 @@ void IngresoWindow::buildHours()
                                     rectOf(left, top + 30, kHoursCaptionWidth, kLineHeight));
         QLineEdit *hours = addTextBox(page_, *row.field, rectOf(left + kHoursCaptionWidth + 60, top, kHoursBoxWidth, kBoxHeight),
                                       QStringLiteral("Ingrese la cantidad de horas"));
+        caption->setBuddy(hours);
         hoursCaptions_[indexOf(*row.field)] = caption;
         caption->hide();
         hours->hide();
@@ -184,20 +186,25 @@ void IngresoWindow::buildIncentiveAndTransport()
 {
     addCheckBox(page_, fields::opincentivo, rectOf(120, 2760, 1500, kLineHeight),
                 QStringLiteral("Deshabilite si no se cobra"));
-    Text1_ = ui::textBox(page_, QStringLiteral("Text1"), QStringLiteral("Incentivo"), rectOf(1680, 2730, 600, kBoxHeight),
-                         QStringLiteral("Si"));
+    Text1_ = ui::textBox(page_, QStringLiteral("Text1"), QStringLiteral("¿Se cobra el incentivo?"),
+                         rectOf(1680, 2730, 600, kBoxHeight), QStringLiteral("Si"));
     Text1_->setReadOnly(true);
 
     addCheckBox(page_, fields::transporte, rectOf(120, 3180, 1500, kLineHeight));
     mensajekm_ = ui::label(page_, QStringLiteral("mensajekm"), QStringLiteral("cantidad de km semanales"),
                            rectOf(1680, 3180, 2400, kLineHeight));
-    addTextBox(page_, fields::cantkm, rectOf(4140, 3150, 600, kBoxHeight), QStringLiteral("¿Cuántos Km semanales?"))->hide();
+    QLineEdit *km = addTextBox(page_, fields::cantkm, rectOf(4140, 3150, 600, kBoxHeight),
+                               QStringLiteral("¿Cuántos Km semanales?"));
+    mensajekm_->setBuddy(km);
+    km->hide();
     mensajekm_->hide();
 }
 
 void IngresoWindow::buildZoneAndAbsences()
 {
-    zona_ = ui::editableList(page_, QStringLiteral("zona"), QStringLiteral("Ubicación Escuela"), rectOf(120, 3630, 3300, 375));
+    // No label stands beside the zone list: its name is its own.
+    zona_ = ui::editableList(page_, QStringLiteral("zona"), QStringLiteral("Ubicación de la escuela"),
+                             rectOf(120, 3630, 3300, 375));
     for (std::size_t i = 0; i < kZones.size(); ++i) {
         zona_->addItem(textOf(kZones[i].name), static_cast<int>(i + 1));
     }

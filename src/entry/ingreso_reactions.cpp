@@ -144,6 +144,8 @@ void IngresoWindow::onVolver()
     show();
     raise();
     activateWindow();
+    // A category is the first thing to choose again.
+    cargo_->setFocus(Qt::OtherFocusReason);
 }
 
 void IngresoWindow::clearCategory()

@@ -22,6 +22,7 @@
 
 #include "receipt_printing.h"
 #include "rule_line.h"
+#include "accessible.h"
 #include "controls.h"
 #include "receipt_layout.h"
 #include "screen_fit.h"
@@ -44,6 +45,7 @@ HaberesWindow::HaberesWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("Haberes"));
     setWindowTitle(QStringLiteral("Haberes"));
+    ui::setAccessibleRole(this, QAccessible::Window);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(kFontPoints);

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+#include "accessible.h"
+
 namespace recibo::ui {
 namespace {
 
@@ -99,8 +101,8 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
 QComboBox *editableList(QWidget *parent, const QString &name, const QString &accessibleName, const QRect &where)
 {
     auto *list = named(new QComboBox(parent), name, where, QString());
-    list->setAccessibleName(accessibleName);
     list->setEditable(true);
+    setStableAccessibleName(list, accessibleName);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setCompleter(nullptr);
     // Enter or leaving the field would otherwise pick an entry whose name equals the typed text.

@@ -524,7 +524,7 @@ TEST_F(IngresoTest, AFailedCalculationShowsAMessageAndChangesNothing)
     type("dinasist", QStringLiteral("1,5,2"));
     type("numerohorasmed", QStringLiteral("12"));
     click("Command1");
-    EXPECT_EQ(message()->text(), QStringLiteral("Cantidad de días: \"1,5,2\" no es un número."));
+    EXPECT_EQ(message()->text(), QStringLiteral("Cantidad de días de inasistencia: \"1,5,2\" no es un número."));
     EXPECT_EQ(window->findChildren<QMessageBox *>().size(), 1);
 }
 
@@ -536,7 +536,7 @@ TEST_F(IngresoTest, TooManyDisabledChildrenSaysTheLimit)
     click("Command1");
     EXPECT_TRUE(record.shown.empty());
     ASSERT_NE(message(), nullptr);
-    EXPECT_EQ(message()->text(), QStringLiteral("Hijos Diferenc: \"82\" supera el máximo de 81 hijos diferenciados."));
+    EXPECT_EQ(message()->text(), QStringLiteral("Cantidad de hijos con discapacidad: \"82\" supera el máximo de 81 hijos diferenciados."));
 }
 
 TEST_F(IngresoTest, CargoWithoutAPositionSaysHowToChooseOne)

@@ -137,28 +137,32 @@ SelectionDialog::SelectionDialog(QWidget *parent) : QDialog(parent)
 void SelectionDialog::buildPointBoxes()
 {
     const QString codeCaption = QStringLiteral("Código del cargo");
-    addHeading(this, "Label1", codeCaption, 0);
+    QLabel *codeHeading = addHeading(this, "Label1", codeCaption, 0);
     codcargo_ = ui::textBox(this, QStringLiteral("codcargo"), codeCaption, boxPlace(0), QStringLiteral("0"),
                             QStringLiteral("Escriba el código del cargo. Si luego de escribir las tres cifras no se "
                                            "selecciona el cargo, vuelva a elegir un código correcto."));
     codcargo_->installEventFilter(this);
+    codeHeading->setBuddy(codcargo_);
 
     const QString automatic = QStringLiteral("Se selecciona automáticamente");
     std::array<QLineEdit **, kPointColumns.size()> boxes{&punbas_, &compbas_, &proljor_, &jorcom_, &tardif_};
     for (std::size_t i = 0; i < kPointColumns.size(); ++i) {
         const int column = static_cast<int>(i) + 1;
-        addHeading(this, kPointColumns[i].heading, ui::textOf(kPointColumns[i].field->caption), column);
+        QLabel *heading = addHeading(this, kPointColumns[i].heading, ui::textOf(kPointColumns[i].field->caption), column);
         *boxes[i] = ui::textBox(this, *kPointColumns[i].field, boxPlace(column), automatic);
+        heading->setBuddy(*boxes[i]);
     }
     punbas_->setReadOnly(true);
 }
 
 void SelectionDialog::buildNameChooser()
 {
-    ui::label(this, QStringLiteral("Label4"), ui::textOf(fields::cargox.caption), rectOf(kColumnLeft, 2220, 800, 360));
+    QLabel *heading =
+        ui::label(this, QStringLiteral("Label4"), ui::textOf(fields::cargox.caption), rectOf(kColumnLeft, 2220, 800, 360));
     // Typed text is only a name for the receipt: it neither adds entries nor selects one.
     cargox_ = ui::editableList(this, ui::textOf(fields::cargox.control), ui::textOf(fields::cargox.caption),
                                rectOf(1050, 2200, 8460, 390));
+    heading->setBuddy(cargox_);
     cargox_->setToolTip(QStringLiteral("Seleccione el cargo"));
     cargox_->setMaxVisibleItems(20);
     const auto &catalogue = rows();
@@ -311,11 +315,10 @@ void SelectionDialog::setVisible(bool visible)
         codcargo_->setFocus(Qt::OtherFocusReason);
     }
     QDialog::setVisible(visible);
-    // Showing a dialog focuses its field as if tabbed into, selecting the text; the user types
-    // behind what the code box holds instead.
+    // With the focus in the code box its text is selected, so a code typed from the keyboard
+    // replaces the "0" as a click into the box would.
     if (visible && focusWidget() == codcargo_) {
-        codcargo_->deselect();
-        codcargo_->end(false);
+        codcargo_->selectAll();
     }
 }
 
