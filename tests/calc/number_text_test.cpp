@@ -83,6 +83,10 @@ INSTANTIATE_TEST_SUITE_P(
                     WholeCase{"-32768.5", -32768, std::nullopt},
                     WholeCase{"-32769", std::nullopt, std::nullopt},
                     WholeCase{"99999999999999999999", std::nullopt, std::nullopt},
+                    // 2^64 + 12 and -(2^64 + 1): a reader that wrapped at 64 bits would take 12 and -1.
+                    WholeCase{"18446744073709551628", std::nullopt, std::nullopt},
+                    WholeCase{"-18446744073709551617", std::nullopt, std::nullopt},
+                    WholeCase{"9223372036854775807", std::nullopt, std::nullopt},
                     WholeCase{"0000000000000000000000000012", 12, 12}));
 
 struct MoneyCase {
@@ -109,6 +113,13 @@ INSTANTIATE_TEST_SUITE_P(
                     MoneyCase{"0.000050001", 1}, MoneyCase{"-3.5", -35000},
                     MoneyCase{"922337203685477.5807", 9223372036854775807},
                     MoneyCase{"922337203685477.5808", std::nullopt},
+                    MoneyCase{"-922337203685477.5807", -9223372036854775807},
+                    MoneyCase{"-922337203685477.5808", std::nullopt},
+                    // The last half rounds ...5807 up to one past the largest count, ...5806 stays even.
+                    MoneyCase{"922337203685477.58075", std::nullopt},
+                    MoneyCase{"922337203685477.58065", 9223372036854775806},
+                    // (2^64 + 12) ten-thousandths: wrapping at 64 bits would give 12.
+                    MoneyCase{"1844674407370955.1628", std::nullopt},
                     MoneyCase{"99999999999999999999", std::nullopt}));
 
 }  // namespace
