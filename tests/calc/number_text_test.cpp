@@ -9,10 +9,10 @@
 namespace recibo {
 namespace {
 
-// Texts that convert to no kind of number at all.
+// Texts that convert to no kind of number at all; the last is a UTF-8 no-break space and "5".
 const char *const kNotNumbers[] = {"",    " ",      "-",   "+",     ",",     ".",    "1,2,3",
                                    "1.2.3", "1,2.3", "1e5", "abc",   "12a",   "a12",  "1 2",
-                                   "--1",  "+-1",   "0x10", "inf",  "nan",   "1,5,2", "\xc2\xa0" "5"};
+                                   "--1",  "+-1",   "0x10", "inf",  "nan",   "1,5,2", ("\xc2\xa0" "5")};
 
 TEST(NumberText, TextsThatAreNotNumbersConvertToNothing)
 {
