@@ -116,6 +116,10 @@ std::optional<double> readDouble(std::string_view text)
     }
     double value = 0;
     const auto [end, error] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+    // Out of range below one is below the smallest double, whose nearest double is zero.
+    if (error == std::errc::result_out_of_range
+        && parts->wholeDigits.find_first_not_of('0') == std::string_view::npos)
+        return parts->negative ? -0.0 : 0.0;
     if (error != std::errc() || end != normal.data() + normal.size())
         return std::nullopt;
     return value;

@@ -2,7 +2,9 @@
 
 #include <ostream>
 
+#include <cmath>
 #include <optional>
+#include <string>
 
 #include "number_text.h"
 
@@ -48,6 +50,20 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReadDoubleTest,
                                          DoubleCase{"5.", 5.0}, DoubleCase{"0,1", 0.1},
                                          DoubleCase{"99999999999999999999", 1e20},
                                          DoubleCase{"29.5", 29.5}));
+
+TEST(NumberText, TextsBelowTheSmallestDoubleReadAsZeroLikeTheWholeReaders)
+{
+    const std::string tiny = "0," + std::string(400, '0') + "1";
+    for (const std::string &text : {tiny, "-" + tiny}) {
+        const auto value = readDouble(text);
+        ASSERT_TRUE(value) << text;
+        EXPECT_EQ(*value, 0.0) << text;
+        EXPECT_EQ(std::signbit(*value), text.front() == '-') << text;
+        EXPECT_EQ(readWhole16(text), 0) << text;
+    }
+    // Above the largest double there is no nearest one.
+    EXPECT_FALSE(readDouble("1" + std::string(400, '0')));
+}
 
 struct WholeCase {
     const char *text;
