@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "command_line.h"
 #include "ingreso_window.h"
 #include "spanish_translations.h"
 
@@ -22,6 +23,8 @@ bool hasDisplay()
 
 int main(int argc, char *argv[])
 {
+    if (const auto status = recibo::app::answerCommandLine(argc, argv))
+        return *status;
     if (!hasDisplay()) {
         std::fputs("No hay pantalla: ejecute el programa en un escritorio, o sin él con "
                    "«xvfb-run -a scripts/run».\n",

@@ -44,11 +44,14 @@ std::optional<DecimalText> split(std::string_view text)
     return parts;
 }
 
-std::string_view withoutLeadingZeros(std::string_view digits)
+// value * 10 + digit, unless that passes `limit`; every step only grows the value, so once past
+// the limit it stays past it.
+bool appendDigit(std::uint64_t &value, unsigned digit, std::uint64_t limit)
 {
-    while (!digits.empty() && digits.front() == '0')
-        digits.remove_prefix(1);
-    return digits;
+    if (digit > limit || value > (limit - digit) / 10)
+        return false;
+    value = value * 10 + digit;
+    return true;
 }
 
 // The magnitude rounded half-even at `places` fraction digits, as a whole count of
@@ -56,27 +59,29 @@ std::string_view withoutLeadingZeros(std::string_view digits)
 std::optional<std::uint64_t> roundedMagnitude(const DecimalText &parts, std::size_t places,
                                               std::uint64_t limit)
 {
-    const std::string_view whole = withoutLeadingZeros(parts.wholeDigits);
-    if (whole.size() > 19)
-        return std::nullopt;
-    unsigned __int128 value = 0;
-    for (char c : whole)
-        value = value * 10 + static_cast<unsigned>(c - '0');
+    std::uint64_t value = 0;
+    for (char c : parts.wholeDigits) {
+        if (!appendDigit(value, static_cast<unsigned>(c - '0'), limit))
+            return std::nullopt;
+    }
     const std::string_view fraction = parts.fractionDigits;
-    for (std::size_t k = 0; k < places; ++k)
-        value = value * 10 + (k < fraction.size() ? static_cast<unsigned>(fraction[k] - '0') : 0u);
+    for (std::size_t k = 0; k < places; ++k) {
+        const unsigned digit = k < fraction.size() ? static_cast<unsigned>(fraction[k] - '0') : 0u;
+        if (!appendDigit(value, digit, limit))
+            return std::nullopt;
+    }
 
     if (fraction.size() > places) {
         const char first = fraction[places];
         const bool restNonZero =
             fraction.substr(places + 1).find_first_not_of('0') != std::string_view::npos;
         const bool up = first > '5' || (first == '5' && (restNonZero || value % 2 == 1));
+        if (up && value == limit)
+            return std::nullopt;
         if (up)
             ++value;
     }
-    if (value > limit)
-        return std::nullopt;
-    return static_cast<std::uint64_t>(value);
+    return value;
 }
 
 std::optional<std::int64_t> readWhole(std::string_view text, std::int64_t min, std::int64_t max)
@@ -111,6 +116,10 @@ std::optional<double> readDouble(std::string_view text)
     }
     double value = 0;
     const auto [end, error] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+    // Out of range below one is below the smallest double, whose nearest double is zero.
+    if (error == std::errc::result_out_of_range
+        && parts->wholeDigits.find_first_not_of('0') == std::string_view::npos)
+        return parts->negative ? -0.0 : 0.0;
     if (error != std::errc() || end != normal.data() + normal.size())
         return std::nullopt;
     return value;

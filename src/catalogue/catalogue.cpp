@@ -343,14 +343,19 @@ constexpr bool everyRowFilled()
     return true;
 }
 
-// Lookup by code takes the first match, so a repeated code would hide a row.
+// Lookup by code takes the first match, so a repeated code would hide a row. Codes are three
+// digits, so one pass over a table of the 1000 possible codes finds a repeat.
 constexpr bool codesUnique()
 {
-    for (std::size_t i = 0; i < kRows.size(); ++i) {
-        for (std::size_t j = i + 1; j < kRows.size(); ++j) {
-            if (kRows[i].code == kRows[j].code)
-                return false;
-        }
+    std::array<bool, 1000> seen{};
+    for (const Position &p : kRows) {
+        if (!isThreeDigitCode(p.code))
+            return false;
+        const auto code = static_cast<std::size_t>((p.code[0] - '0') * 100 + (p.code[1] - '0') * 10
+                                                   + (p.code[2] - '0'));
+        if (seen[code])
+            return false;
+        seen[code] = true;
     }
     return true;
 }

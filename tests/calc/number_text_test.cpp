@@ -2,17 +2,19 @@
 
 #include <ostream>
 
+#include <cmath>
 #include <optional>
+#include <string>
 
 #include "number_text.h"
 
 namespace recibo {
 namespace {
 
-// Texts that convert to no kind of number at all.
+// Texts that convert to no kind of number at all; the last is a UTF-8 no-break space and "5".
 const char *const kNotNumbers[] = {"",    " ",      "-",   "+",     ",",     ".",    "1,2,3",
                                    "1.2.3", "1,2.3", "1e5", "abc",   "12a",   "a12",  "1 2",
-                                   "--1",  "+-1",   "0x10", "inf",  "nan",   "1,5,2", "\xc2\xa0" "5"};
+                                   "--1",  "+-1",   "0x10", "inf",  "nan",   "1,5,2", ("\xc2\xa0" "5")};
 
 TEST(NumberText, TextsThatAreNotNumbersConvertToNothing)
 {
@@ -49,6 +51,24 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReadDoubleTest,
                                          DoubleCase{"99999999999999999999", 1e20},
                                          DoubleCase{"29.5", 29.5}));
 
+TEST(NumberText, TextsBelowTheSmallestDoubleReadAsZeroLikeTheWholeReaders)
+{
+    // Built by appending: "literal" + std::string trips GCC 12's false -Wrestrict at -O3.
+    std::string tiny = "0,";
+    tiny.append(400, '0').push_back('1');
+    std::string negative = "-";
+    negative += tiny;
+    for (const std::string &text : {tiny, negative}) {
+        const auto value = readDouble(text);
+        ASSERT_TRUE(value) << text;
+        EXPECT_EQ(*value, 0.0) << text;
+        EXPECT_EQ(std::signbit(*value), text.front() == '-') << text;
+        EXPECT_EQ(readWhole16(text), 0) << text;
+    }
+    // Above the largest double there is no nearest one.
+    EXPECT_FALSE(readDouble(std::string(400, '9')));
+}
+
 struct WholeCase {
     const char *text;
     std::optional<int> whole16;
@@ -83,6 +103,10 @@ INSTANTIATE_TEST_SUITE_P(
                     WholeCase{"-32768.5", -32768, std::nullopt},
                     WholeCase{"-32769", std::nullopt, std::nullopt},
                     WholeCase{"99999999999999999999", std::nullopt, std::nullopt},
+                    // 2^64 + 12 and -(2^64 + 1): a reader that wrapped at 64 bits would take 12 and -1.
+                    WholeCase{"18446744073709551628", std::nullopt, std::nullopt},
+                    WholeCase{"-18446744073709551617", std::nullopt, std::nullopt},
+                    WholeCase{"9223372036854775807", std::nullopt, std::nullopt},
                     WholeCase{"0000000000000000000000000012", 12, 12}));
 
 struct MoneyCase {
@@ -109,6 +133,13 @@ INSTANTIATE_TEST_SUITE_P(
                     MoneyCase{"0.000050001", 1}, MoneyCase{"-3.5", -35000},
                     MoneyCase{"922337203685477.5807", 9223372036854775807},
                     MoneyCase{"922337203685477.5808", std::nullopt},
+                    MoneyCase{"-922337203685477.5807", -9223372036854775807},
+                    MoneyCase{"-922337203685477.5808", std::nullopt},
+                    // The last half rounds ...5807 up to one past the largest count, ...5806 stays even.
+                    MoneyCase{"922337203685477.58075", std::nullopt},
+                    MoneyCase{"922337203685477.58065", 9223372036854775806},
+                    // (2^64 + 12) ten-thousandths: wrapping at 64 bits would give 12.
+                    MoneyCase{"1844674407370955.1628", std::nullopt},
                     MoneyCase{"99999999999999999999", std::nullopt}));
 
 }  // namespace
