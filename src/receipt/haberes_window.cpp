@@ -63,6 +63,7 @@ HaberesWindow::HaberesWindow(QWidget *parent)
     buildNotes();
     buildTovilColumn();
     buildScrollBar();
+    buildWorkingAccess();
 }
 
 HaberesWindow::~HaberesWindow() = default;
@@ -89,6 +90,7 @@ void HaberesWindow::showReceipt(const Receipt &receipt)
     docente_->setText(QString::fromStdString(receipt.docente));
     docente_->resize(std::max(ui::px(kNameWidth), textWidth(docente_, docente_->text())), docente_->height());
     Text10_->setText(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
+    showWorking(receipt, nullptr);
 
     show();
     setEnabled(true);
@@ -213,6 +215,7 @@ void HaberesWindow::setPrintLook(bool printing)
         Volver_->hide();
         Imprimir_->hide();
         Salir_->hide();
+        explicar_->hide();
         Text1_->hide();
         Text11_->hide();
         setBackgrounds(kWhite, kWhite);
@@ -230,6 +233,7 @@ void HaberesWindow::setPrintLook(bool printing)
         Volver_->show();
         Imprimir_->show();
         Salir_->show();
+        explicar_->show();
         if (focusBeforePrint_) {
             focusBeforePrint_->setFocus();
         }
