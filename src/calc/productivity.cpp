@@ -39,7 +39,7 @@ void remunerativeSubtotal(Calculation &calc)
     Amounts &a = calc.amounts;
     a.remunerativo = sumOf<kRemunerativo>(a);
     if (Working *w = calc.working(&Amounts::remunerativo)) {
-        *w = sum(a.remunerativo, {});
+        *w = sum(a.remunerativo);
         recordParts<kRemunerativo>(*w, a);
     }
 }

@@ -41,9 +41,9 @@ ReceiptTotals totals(const Amounts &a, char separator, ReceiptWorking *working)
     const Money deductions = sumOf<kTotalDeductions>(a);
     const Money net = earnings - deductions;
     if (working) {
-        working->thaberes = sum(earnings, {});
+        working->thaberes = sum(earnings);
         recordParts<kTotalEarnings>(working->thaberes, a);
-        working->tdescuentos = sum(deductions, {});
+        working->tdescuentos = sum(deductions);
         recordParts<kTotalDeductions>(working->tdescuentos, a);
         const std::array<Part, 2> netParts{{{"Total Haberes", earnings}, {"Total descuentos", deductions, true}}};
         working->liquido = sum(net, netParts);

@@ -36,7 +36,7 @@ Working cappedProduct(Money result, std::initializer_list<Figure> factors, doubl
 // The conditions (and a table row) chose the amount; `picked` says what it is, if more than a sum.
 Working pick(Money result, std::initializer_list<Condition> conditions,
              std::optional<Figure> picked = std::nullopt);
-Working sum(Money result, std::span<const Part> parts);
+Working sum(Money result, std::span<const Part> parts = {});
 
 // One product of two factors, converted, as a term of a sum.
 struct ProductTerm {
