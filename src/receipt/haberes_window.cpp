@@ -90,7 +90,7 @@ void HaberesWindow::showReceipt(const Receipt &receipt)
     docente_->setText(QString::fromStdString(receipt.docente));
     docente_->resize(std::max(ui::px(kNameWidth), textWidth(docente_, docente_->text())), docente_->height());
     Text10_->setText(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
-    showWorking(receipt, nullptr);
+    showWorking(receipt, shownWorking_);
 
     show();
     setEnabled(true);

@@ -133,6 +133,7 @@ private:
     QPushButton *explicar_ = nullptr;
     QPointer<WorkingWindow> workingWindow_;  // made on first use
     QList<WorkedAmount> workedAmounts_;      // the receipt shown, with each amount's working
+    const ReceiptWorking *shownWorking_ = nullptr;  // only while a receipt with its working is shown
 
     QFont boldFont_;  // buttons and totals
     std::unique_ptr<TextFit> regularFit_;

@@ -21,18 +21,18 @@ constexpr qsizetype kToolTipLineLength = 90;  // characters
 // screen-wide line.
 QString toolTipOf(const QString &working)
 {
-    QString tip;
-    qsizetype lineLength = 0;
-    for (const QString &word : working.split(QLatin1Char(' '))) {
-        if (lineLength > 0 && lineLength + 1 + word.size() > kToolTipLineLength) {
-            tip += QLatin1Char('\n');
-            lineLength = 0;
-        } else if (lineLength > 0) {
-            tip += QLatin1Char(' ');
-            ++lineLength;
+    QString tip = working;
+    qsizetype lineStart = 0;
+    qsizetype lastBlank = -1;
+    for (qsizetype i = 0; i <= tip.size(); ++i) {
+        if (i < tip.size() && tip[i] != QLatin1Char(' '))
+            continue;
+        // The word ending here would pass the line's length: the line ends at the blank before it.
+        if (i - lineStart > kToolTipLineLength && lastBlank > lineStart) {
+            tip[lastBlank] = QLatin1Char('\n');
+            lineStart = lastBlank + 1;
         }
-        tip += word;
-        lineLength += word.size();
+        lastBlank = i;
     }
     return tip;
 }
@@ -56,8 +56,10 @@ void HaberesWindow::buildWorkingAccess()
 
 void HaberesWindow::showReceipt(const Receipt &receipt, const ReceiptWorking &working)
 {
+    // Shown as any receipt, with the working put beside the amounts as they are filled.
+    shownWorking_ = &working;
     showReceipt(receipt);
-    showWorking(receipt, &working);
+    shownWorking_ = nullptr;
 }
 
 void HaberesWindow::showWorking(const Receipt &receipt, const ReceiptWorking *working)
