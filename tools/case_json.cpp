@@ -7,6 +7,7 @@
 #include "catalogue.h"
 #include "input_fields.h"
 #include "seniority_zone.h"
+#include "working_text.h"
 
 namespace recibo::cases {
 namespace {
@@ -181,6 +182,12 @@ Json optionalText(const std::optional<std::string> &text)
     return text ? Json(*text) : Json(nullptr);
 }
 
+Json workingJson(const Working &working, char separator)
+{
+    const WorkingText explained = explain(working, separator);
+    return Json{{"text", explained.text}, {"formula", explained.formula}};
+}
+
 const char *failureName(FailureKind kind)
 {
     switch (kind) {
@@ -220,7 +227,7 @@ CaseInput inputFromJson(const Json &input)
     return result;
 }
 
-Json outcomeToJson(const Outcome &outcome)
+Json outcomeToJson(const Outcome &outcome, const ReceiptWorking *working)
 {
     if (const auto *failure = std::get_if<Failure>(&outcome)) {
         Json json{{"error", failureName(failure->kind)}};
@@ -240,8 +247,17 @@ Json outcomeToJson(const Outcome &outcome)
                             {"description", std::string(row.description)},
                             {"earnings", earnings ? Json(row.amount) : Json(nullptr)},
                             {"deductions", earnings ? Json(nullptr) : Json(row.amount)}});
+        if (working)
+            rows.back()["working"] = workingJson(working->rows[i], working->separator);
     }
     const ReceiptHeader &h = receipt.header;
+    Json totals{{"thaberes", receipt.totals.thaberes},
+                {"tdescuentos", receipt.totals.tdescuentos},
+                {"liquido", receipt.totals.liquido}};
+    if (working)
+        totals["working"] = Json{{"thaberes", workingJson(working->thaberes, working->separator)},
+                                 {"tdescuentos", workingJson(working->tdescuentos, working->separator)},
+                                 {"liquido", workingJson(working->liquido, working->separator)}};
     return Json{{"rows", rows},
                 {"header",
                  {{"Label11", std::string(h.Label11)},
@@ -249,10 +265,7 @@ Json outcomeToJson(const Outcome &outcome)
                   {"punbasicos", h.punbasicos},
                   {"carsel", h.carsel},
                   {"point_boxes_visible", h.pointBoxesVisible}}},
-                {"totals",
-                 {{"thaberes", receipt.totals.thaberes},
-                  {"tdescuentos", receipt.totals.tdescuentos},
-                  {"liquido", receipt.totals.liquido}}},
+                {"totals", totals},
                 {"docente", receipt.docente}};
 }
 

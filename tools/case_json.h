@@ -17,7 +17,8 @@ struct CaseInput {
 // malformed case.
 CaseInput inputFromJson(const nlohmann::ordered_json &input);
 
-// The outcome in the shape of a case's "expected" member.
-nlohmann::ordered_json outcomeToJson(const Outcome &outcome);
+// The outcome in the shape of a case's "expected" member. With `working`, each row gets a
+// "working" member {"text", "formula"} and the totals a "working" member with one for each total.
+nlohmann::ordered_json outcomeToJson(const Outcome &outcome, const ReceiptWorking *working = nullptr);
 
 }  // namespace recibo::cases

@@ -1,5 +1,6 @@
 // compute() on the largest receipt (26 rows) and on a one-row hours receipt, with the number of heap
-// allocations per call reported beside the time.
+// allocations per call reported beside the time; and the largest receipt with its working recorded,
+// and with every row's and total's sentence written as well.
 
 #include <benchmark/benchmark.h>
 
@@ -8,6 +9,7 @@
 #include <new>
 
 #include "compute.h"
+#include "working_text.h"
 
 namespace {
 std::atomic<long> allocations{0};
@@ -84,8 +86,33 @@ void run(benchmark::State &state, const Snapshot &snapshot, std::size_t expected
 void BM_LargestReceipt(benchmark::State &state) { run(state, largestReceipt(), 26); }
 void BM_OneRowHoursReceipt(benchmark::State &state) { run(state, oneRowHours(), 5); }
 
+// `withText` also turns every working into its sentence and formula, as the receipt window does.
+void runWithWorking(benchmark::State &state, bool withText)
+{
+    const Snapshot snapshot = largestReceipt();
+    recibo::ReceiptWorking working;
+    const long before = allocations.load();
+    for (auto _ : state) {
+        auto outcome = recibo::compute(snapshot, '.', working);
+        benchmark::DoNotOptimize(outcome);
+        if (!withText)
+            continue;
+        for (const recibo::Working &row : working.rows)
+            benchmark::DoNotOptimize(recibo::explain(row, working.separator));
+        for (const recibo::Working *total : {&working.thaberes, &working.tdescuentos, &working.liquido})
+            benchmark::DoNotOptimize(recibo::explain(*total, working.separator));
+    }
+    state.counters["allocs_per_call"] = benchmark::Counter(
+        static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations()));
+}
+
+void BM_LargestReceiptWithWorking(benchmark::State &state) { runWithWorking(state, false); }
+void BM_LargestReceiptWithWorkingText(benchmark::State &state) { runWithWorking(state, true); }
+
 BENCHMARK(BM_LargestReceipt);
 BENCHMARK(BM_OneRowHoursReceipt);
+BENCHMARK(BM_LargestReceiptWithWorking);
+BENCHMARK(BM_LargestReceiptWithWorkingText);
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "calculation.h"
 
+#include <cassert>
 #include <cmath>
 
 #include "number_text.h"
@@ -13,6 +14,28 @@ constexpr double kMaxQuantity = 1e9;
 
 }  // namespace
 
+Calculation::Calculation(const Snapshot &input, char decimalSeparator, Receipt &receipt,
+                         ReceiptWorking *working)
+    : in(input), separator(decimalSeparator), receipt_(receipt), receiptWorking_(working)
+{
+    if (working) {
+        working->separator = decimalSeparator;
+        // Each working starts empty; the unused room in its lists is left as it is.
+        amountWorkings_ = std::make_unique_for_overwrite<AmountWorkings>();
+    }
+}
+
+Calculation::~Calculation() = default;
+
+Working &Calculation::workingOf(Money Amounts::*amount)
+{
+    std::size_t i = 0;
+    while (i + 1 < kWorkedAmounts.size() && kWorkedAmounts[i] != amount)
+        ++i;
+    assert(kWorkedAmounts[i] == amount);
+    return (*amountWorkings_)[i];
+}
+
 void assignAmountText(std::string &out, Money amount, char separator, AmountPrefix prefix)
 {
     out.assign(prefix == AmountPrefix::Attached ? "$" : "$ ");
@@ -24,6 +47,11 @@ std::string amountText(Money amount, char separator, AmountPrefix prefix)
     std::string text;
     assignAmountText(text, amount, separator, prefix);
     return text;
+}
+
+void Calculation::showWorking(Money Amounts::*amount)
+{
+    receiptWorking_->rows[receipt_.rowCount] = workingOf(amount);
 }
 
 void Calculation::writeRow(std::string_view code, std::string_view description,
@@ -41,20 +69,6 @@ void Calculation::writeRow(std::string_view code, std::string_view description,
     // Filled in place: the slot's string keeps its buffer from one receipt to the next.
     assignAmountText(row.amount, amount, separator, prefix);
     row.column = column;
-}
-
-void Calculation::writeEarnings(std::string_view code, std::string_view description,
-                                std::optional<std::string_view> middle, Money amount,
-                                AmountPrefix prefix)
-{
-    writeRow(code, description, middle, amount, AmountColumn::Earnings, prefix);
-}
-
-void Calculation::writeDeduction(std::string_view code, std::string_view description,
-                                 std::optional<std::string_view> middle, Money amount)
-{
-    writeRow(code, description, middle, amount, AmountColumn::Deductions,
-             AmountPrefix::Spaced);
 }
 
 void Calculation::fail(FailureKind kind, std::string_view field, const std::string &text)

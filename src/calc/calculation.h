@@ -2,15 +2,19 @@
 // Internal to the computation: the calculation variables of one "Calcular", the row writer and the
 // field readers shared by the item groups. Every calculation starts from a fresh Calculation.
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "input_fields.h"
 #include "money.h"
 #include "receipt.h"
 #include "snapshot.h"
+#include "working.h"
 
 namespace recibo::detail {
 
@@ -28,19 +32,74 @@ struct Amounts {
     std::int16_t fullDayPoints = 0;
     std::int16_t extendedDayPoints = 0;
     Money taskPoints;
-
-    // The base of the percentage supplements: what the category itself pays.
-    Money categoryBase() const { return monto052 + monto001 + monto002 + monto016; }
 };
+
+// One amount a base or a total adds up (or takes away), by its item code. Tables of terms say
+// what each base and total is made of; the sum and its working both read the same table.
+struct Term {
+    std::string_view code;
+    Money Amounts::*amount;
+    bool subtracted = false;
+};
+
+// The base of the percentage supplements: what the category itself pays (052 once).
+inline constexpr std::array<Term, 4> kCategoryBase{{
+    {"001", &Amounts::monto001},
+    {"002", &Amounts::monto002},
+    {"052", &Amounts::monto052},
+    {"016", &Amounts::monto016},
+}};
+
+template <std::size_t N, std::size_t M>
+constexpr std::array<Term, N + M> joined(const std::array<Term, N> &first, const std::array<Term, M> &second)
+{
+    std::array<Term, N + M> all{};
+    for (std::size_t i = 0; i < N; ++i)
+        all[i] = first[i];
+    for (std::size_t i = 0; i < M; ++i)
+        all[N + i] = second[i];
+    return all;
+}
+
+// The exact sum of a table's terms, written out term by term at compile time.
+template <const auto &Terms>
+Money sumOf(const Amounts &a)
+{
+    return [&a]<std::size_t... I>(std::index_sequence<I...>) {
+        Money sum;
+        ((sum = Terms[I].subtracted ? sum - a.*(Terms[I].amount) : sum + a.*(Terms[I].amount)), ...);
+        return sum;
+    }(std::make_index_sequence<Terms.size()>());
+}
+
+// The table's terms with the amounts they hold, as the parts of a working.
+template <const auto &Terms>
+void recordParts(Working &working, const Amounts &a)
+{
+    for (const Term &term : Terms)
+        working.parts.push_back({term.code, a.*term.amount, term.subtracted});
+}
+
+// The amounts whose working a row or a later rule may ask for.
+inline constexpr std::array<Money Amounts::*, 26> kWorkedAmounts{
+    &Amounts::monto001, &Amounts::monto002,     &Amounts::monto052,     &Amounts::monto016,
+    &Amounts::monto010, &Amounts::monto078,     &Amounts::monto006,     &Amounts::monto014,
+    &Amounts::monto084, &Amounts::monto113,     &Amounts::monto188,     &Amounts::reajuste188,
+    &Amounts::remunerativo, &Amounts::monto172, &Amounts::monto029,     &Amounts::monto1001,
+    &Amounts::monto1002, &Amounts::monto1003,   &Amounts::monto1010,    &Amounts::monto505,
+    &Amounts::monto508, &Amounts::monto502,     &Amounts::monto504,     &Amounts::monto332,
+    &Amounts::monto512, &Amounts::monto510,
+};
+using AmountWorkings = std::array<Working, kWorkedAmounts.size()>;
 
 enum class AmountPrefix { Attached, Spaced };  // "$590" for the category row, "$ 459.61" for the rest
 
 class Calculation {
 public:
-    Calculation(const Snapshot &input, char decimalSeparator, Receipt &receipt)
-        : in(input), separator(decimalSeparator), receipt_(receipt)
-    {
-    }
+    // `working`, when given, receives each row's working as the row is written.
+    Calculation(const Snapshot &input, char decimalSeparator, Receipt &receipt,
+                ReceiptWorking *working = nullptr);
+    ~Calculation();
 
     const Snapshot &in;
     const char separator;
@@ -48,12 +107,31 @@ public:
     // Middle texts of the 006, 084 and 113 rows, set by the category step.
     std::string middle006, middle084, middle113;
 
+    // The row shows the amount and, when the working was asked for, the amount's working.
     void writeEarnings(std::string_view code, std::string_view description,
-                       std::optional<std::string_view> middle, Money amount,
-                       AmountPrefix prefix = AmountPrefix::Spaced);
+                       std::optional<std::string_view> middle, Money Amounts::*amount,
+                       AmountPrefix prefix = AmountPrefix::Spaced)
+    {
+        if (amountWorkings_)
+            showWorking(amount);
+        writeRow(code, description, middle, amounts.*amount, AmountColumn::Earnings, prefix);
+    }
     void writeDeduction(std::string_view code, std::string_view description,
-                        std::optional<std::string_view> middle, Money amount);
+                        std::optional<std::string_view> middle, Money Amounts::*amount)
+    {
+        if (amountWorkings_)
+            showWorking(amount);
+        writeRow(code, description, middle, amounts.*amount, AmountColumn::Deductions, AmountPrefix::Spaced);
+    }
     ReceiptHeader &header() { return receipt_.header; }
+
+    // Where a rule records how it reached the amount, right where it computes it; null unless the
+    // caller asked for the working, so the plain calculation records nothing.
+    Working *working(Money Amounts::*amount)
+    {
+        return amountWorkings_ ? &workingOf(amount) : nullptr;
+    }
+    bool explaining() const { return amountWorkings_ != nullptr; }
 
     // The field's text read as its number kind says; on a text that does not convert (or passes
     // the field's bound) the failure is recorded and nothing is given.
@@ -91,7 +169,12 @@ private:
     void writeRow(std::string_view code, std::string_view description,
                   std::optional<std::string_view> middle, Money amount, AmountColumn column,
                   AmountPrefix prefix);
+    // Puts the amount's working beside the row about to be written.
+    void showWorking(Money Amounts::*amount);
+    Working &workingOf(Money Amounts::*amount);
     Receipt &receipt_;
+    ReceiptWorking *receiptWorking_;
+    std::unique_ptr<AmountWorkings> amountWorkings_;  // only when the working was asked for
 };
 
 // The money amount text of a row or total: "$" or "$ " and the money text.
@@ -111,7 +194,8 @@ bool transport(Calculation &calc);
 bool familyAllowances(Calculation &calc);
 void absenceAdjustmentRow(Calculation &calc);
 void deductions(Calculation &calc);
-ReceiptTotals totals(const Amounts &amounts, char separator);
+// The three totals; their workings too when `working` is given.
+ReceiptTotals totals(const Amounts &amounts, char separator, ReceiptWorking *working);
 
 // The amounts and middle texts of items 006, 084 and 113, computed at the end of the category step.
 void positionSupplements(Calculation &calc);

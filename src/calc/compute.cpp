@@ -3,15 +3,16 @@
 #include "calculation.h"
 
 namespace recibo {
+namespace {
 
-Outcome compute(const Snapshot &snapshot, char decimalSeparator)
+Outcome run(const Snapshot &snapshot, char decimalSeparator, ReceiptWorking *working)
 {
     if (snapshot.category == Category::None)
         return Failure{FailureKind::NoCategory, {}, {}};
 
     Outcome outcome{std::in_place_type<Receipt>};
     Receipt &receipt = std::get<Receipt>(outcome);
-    detail::Calculation calc(snapshot, decimalSeparator, receipt);
+    detail::Calculation calc(snapshot, decimalSeparator, receipt, working);
 
     const bool categoryDone = snapshot.category == Category::Cargo ? detail::positionItems(calc)
                                                                    : detail::hoursItems(calc);
@@ -28,9 +29,21 @@ Outcome compute(const Snapshot &snapshot, char decimalSeparator)
         return *calc.failure;
     detail::absenceAdjustmentRow(calc);
     detail::deductions(calc);
-    receipt.totals = detail::totals(calc.amounts, decimalSeparator);
+    receipt.totals = detail::totals(calc.amounts, decimalSeparator, working);
     receipt.docente = snapshot.docente;
     return outcome;
+}
+
+}  // namespace
+
+Outcome compute(const Snapshot &snapshot, char decimalSeparator)
+{
+    return run(snapshot, decimalSeparator, nullptr);
+}
+
+Outcome compute(const Snapshot &snapshot, char decimalSeparator, ReceiptWorking &working)
+{
+    return run(snapshot, decimalSeparator, &working);
 }
 
 }  // namespace recibo

@@ -5,6 +5,7 @@
 
 #include "receipt.h"
 #include "snapshot.h"
+#include "working.h"
 
 namespace recibo {
 
@@ -12,5 +13,9 @@ using Outcome = std::variant<Receipt, Failure>;
 
 // `decimalSeparator` is the user's ('.' or ','), used for every money and number text.
 Outcome compute(const Snapshot &snapshot, char decimalSeparator);
+
+// The same receipt, and beside it how each row and total was reached. On a failure `working`
+// holds nothing of use.
+Outcome compute(const Snapshot &snapshot, char decimalSeparator, ReceiptWorking &working);
 
 }  // namespace recibo

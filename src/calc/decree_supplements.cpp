@@ -5,6 +5,7 @@
 #include "calculation.h"
 #include "number_text.h"
 #include "seniority_zone.h"
+#include "working_record.h"
 
 namespace recibo::detail {
 namespace {
@@ -67,10 +68,52 @@ int decree006Column(int basicPoints, int fullDayPoints)
     return column;
 }
 
-// A rate times hours, paid up to a ceiling.
-Money capped(double product, int ceiling)
+// The basic points a column of the 006 table covers.
+Band basicBand(std::size_t column)
 {
-    return product >= ceiling ? Money::whole(ceiling) : toMoney(product);
+    if (column >= kBasicBandTop.size() + 1)
+        return column == kBasicBandTop.size() + 1 ? Band{.high = kFullDayLowBasicTop}
+                                                  : Band{.low = kFullDayLowBasicTop + 1};
+    Band band;
+    if (column > 0)
+        band.low = kBasicBandTop[column - 1] + 1;
+    if (column < kBasicBandTop.size())
+        band.high = kBasicBandTop[column];
+    return band;
+}
+
+// Hours times a rate, paid up to a ceiling.
+Money cappedHours(double hours, double rate, int ceiling, Working *working)
+{
+    const double product = hours * rate;
+    const bool capApplied = product >= ceiling;
+    const Money amount = capApplied ? Money::whole(ceiling) : toMoney(product);
+    if (working)
+        *working = cappedProduct(amount, {asHours("#", hours), asMoney("# por hora", rate)}, product,
+                                 asMoney("tope #", ceiling), capApplied);
+    return amount;
+}
+
+// Items 006, 084 and 113 of a position, picked by the seniority option and the points; only
+// when the working was asked for.
+void recordPositionSupplements(Calculation &calc, std::size_t option, std::size_t column)
+{
+    const Amounts &a = calc.amounts;
+    const Figure fullDay = asPoints("puntos de jornada completa #", a.fullDayPoints);
+    const bool fullDayColumn = column >= kBasicBandTop.size() + 1;
+    Working &w006 = *calc.working(&Amounts::monto006);
+    w006 = pick(a.monto006, {within(fullDay, fullDayColumn ? Band{.low = kFullDayColumnPoints}
+                                                           : Band{.high = kFullDayColumnPoints - 1}),
+                             within(asPoints("puntos básicos #", a.basicPoints), basicBand(column))});
+    w006.table = "tabla del decreto";
+    w006.rowLabel = option == 0 ? "sin opción de antigüedad elegida" : "antigüedad";
+    w006.rowCaption = option == 0 ? std::string_view() : kSeniorityBrackets[option - 1].caption;
+
+    const Condition national = within(fullDay, a.fullDayPoints >= kNationalFullDayPoints
+                                                   ? Band{.low = kNationalFullDayPoints}
+                                                   : Band{.high = kNationalFullDayPoints - 1});
+    *calc.working(&Amounts::monto084) = pick(a.monto084, {national});
+    *calc.working(&Amounts::monto113) = pick(a.monto113, {national});
 }
 
 std::string shownHours(double hours, double cap, const std::string &typed)
@@ -94,6 +137,8 @@ void positionSupplements(Calculation &calc)
                      ? Money::whole(fullDay ? kIncentiveFullDay : kIncentivePartDay)
                      : Money();
     a.monto113 = Money::whole(fullDay ? kNational113FullDay : kNational113PartDay);
+    if (calc.explaining())
+        recordPositionSupplements(calc, option, column);
     calc.middle006.clear();
     calc.middle084.clear();
     calc.middle113.clear();
@@ -108,21 +153,26 @@ bool hoursSupplements(Calculation &calc, Category category)
     const auto hours006 = calc.read<fields::numhorascod06>();
     if (!hours006)
         return false;
-    a.monto006 = *hours006 >= rates.hoursCap006 ? Money::whole(rates.ceiling006)
-                                                : toMoney(*hours006 * rates.rate006);
+    const bool capped006 = *hours006 >= rates.hoursCap006;
+    a.monto006 = capped006 ? Money::whole(rates.ceiling006) : toMoney(*hours006 * rates.rate006);
+    if (Working *w = calc.working(&Amounts::monto006))
+        *w = capped006 ? pick(a.monto006, {within(asHours("#", *hours006), Band{.low = rates.hoursCap006})},
+                              asMoney("tope #", rates.ceiling006))
+                       : product(a.monto006, {asHours("#", *hours006), asMoney("# por hora", rates.rate006)});
     calc.middle006 = shownHours(*hours006, rates.hoursCap006, in.numhorascod06);
 
     const auto hoursIncentive = calc.read<fields::numhorasincen>();
     if (!hoursIncentive)
         return false;
-    a.monto084 = *hoursIncentive > 0 ? capped(*hoursIncentive * rates.rate084, kIncentiveCeiling)
+    a.monto084 = *hoursIncentive > 0 ? cappedHours(*hoursIncentive, rates.rate084, kIncentiveCeiling,
+                                                   calc.working(&Amounts::monto084))
                                      : Money();
     calc.middle084 = shownHours(*hoursIncentive, rates.shownCap084and113, in.numhorasincen);
 
     const auto hours113 = calc.read<fields::numhorascod113>();
     if (!hours113)
         return false;
-    a.monto113 = capped(*hours113 * rates.rate113, kNational113Ceiling);
+    a.monto113 = cappedHours(*hours113, rates.rate113, kNational113Ceiling, calc.working(&Amounts::monto113));
     calc.middle113 = shownHours(*hours113, rates.shownCap084and113, in.numhorascod113);
     return true;
 }
@@ -130,13 +180,15 @@ bool hoursSupplements(Calculation &calc, Category category)
 void decreeAndNationalRows(Calculation &calc)
 {
     Amounts &a = calc.amounts;
-    calc.writeEarnings("006", "Adic. Art 2 y 3 Dcrto 5863/05", calc.middle006, a.monto006);
+    calc.writeEarnings("006", "Adic. Art 2 y 3 Dcrto 5863/05", calc.middle006, &Amounts::monto006);
     a.monto014 = toMoney(a.monto006.toDouble() * kDecree014Rate);
+    if (Working *w = calc.working(&Amounts::monto014))
+        *w = product(a.monto014, {asMoney("006 #", a.monto006.toDouble()), asNumber("#", kDecree014Rate)});
     calc.writeEarnings("014", "Product Dcrto 5863/05", doubleText(kDecree014Shown, calc.separator),
-                       a.monto014);
+                       &Amounts::monto014);
     if (a.monto084 > Money())
-        calc.writeEarnings("084", "Incentivo de Nación", calc.middle084, a.monto084);
-    calc.writeEarnings("113", "Negro de Nación", calc.middle113, a.monto113);
+        calc.writeEarnings("084", "Incentivo de Nación", calc.middle084, &Amounts::monto084);
+    calc.writeEarnings("113", "Negro de Nación", calc.middle113, &Amounts::monto113);
 }
 
 }  // namespace recibo::detail

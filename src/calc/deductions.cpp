@@ -3,6 +3,7 @@
 #include <array>
 
 #include "calculation.h"
+#include "working_record.h"
 
 namespace recibo::detail {
 namespace {
@@ -39,7 +40,15 @@ void deductions(Calculation &calc)
         }
         const Money base = d.includesIncentive ? a.remunerativo + a.monto084 : a.remunerativo;
         a.*d.amount = toMoney(base.toDouble() * d.rate);
-        calc.writeDeduction(d.code, d.description, d.middle, a.*d.amount);
+        if (Working *w = calc.working(d.amount)) {
+            *w = product(a.*d.amount, {itemised(d.includesIncentive ? "remunerativo más 084 #" : "remunerativo #", base),
+                                       asNumber("#", d.rate)});
+            // The remunerative subtotal as it was summed, and the incentive where it is added.
+            setParts(*w, calc.working(&Amounts::remunerativo)->parts);
+            if (d.includesIncentive)
+                w->parts.push_back({"084", a.monto084});
+        }
+        calc.writeDeduction(d.code, d.description, d.middle, d.amount);
     }
 }
 

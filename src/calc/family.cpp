@@ -2,7 +2,10 @@
 
 #include "family.h"
 
+#include <array>
+
 #include "calculation.h"
+#include "working_record.h"
 
 namespace recibo::detail {
 namespace {
@@ -15,14 +18,49 @@ constexpr int kChildRateHighIncome = 45;
 constexpr int kLargeFamilyChildren = 3;
 constexpr int kLargeFamilyAmount = 3;
 constexpr int kSpouseAmount = 15;
+// The income that chooses the per-child rate; the absence reduction and transport are not in it.
+constexpr auto kAllowanceIncome = joined(kCategoryBase, std::array<Term, 8>{{
+                                                            {"010", &Amounts::monto010},
+                                                            {"078", &Amounts::monto078},
+                                                            {"006", &Amounts::monto006},
+                                                            {"014", &Amounts::monto014},
+                                                            {"084", &Amounts::monto084},
+                                                            {"113", &Amounts::monto113},
+                                                            {"188", &Amounts::monto188},
+                                                            {"172", &Amounts::monto172},
+                                                        }});
 
-int childRate(Money allowanceIncome)
+// The per-child rate for an allowance income up to each bracket's top (inclusive); the last
+// bracket has no top.
+struct IncomeBracket {
+    Money top;
+    int rate;
+};
+constexpr std::array<IncomeBracket, 3> kChildRates{{
+    {kFirstIncomeBracketTop, kChildRateLowIncome},
+    {kSecondIncomeBracketTop, kChildRateMiddleIncome},
+    {Money(), kChildRateHighIncome},
+}};
+
+std::size_t childRateBracket(Money allowanceIncome)
 {
-    if (allowanceIncome <= kFirstIncomeBracketTop)
-        return kChildRateLowIncome;
-    if (allowanceIncome <= kSecondIncomeBracketTop)
-        return kChildRateMiddleIncome;
-    return kChildRateHighIncome;
+    std::size_t bracket = 0;
+    while (bracket + 1 < kChildRates.size() && allowanceIncome > kChildRates[bracket].top)
+        ++bracket;
+    return bracket;
+}
+
+// The incomes a bracket covers: above the previous top, up to its own.
+Band incomeBand(std::size_t bracket)
+{
+    Band band;
+    if (bracket > 0) {
+        band.low = kChildRates[bracket - 1].top.toDouble();
+        band.lowIncluded = false;
+    }
+    if (bracket + 1 < kChildRates.size())
+        band.high = kChildRates[bracket].top.toDouble();
+    return band;
 }
 
 // Item 1001; gives the number of children counted, or nothing when the count does not read.
@@ -34,11 +72,16 @@ std::optional<int> childAllowance(Calculation &calc)
     if (!count)
         return std::nullopt;
     Amounts &a = calc.amounts;
-    // Summed exactly; the absence reduction and transport are not part of this income.
-    const Money income = a.categoryBase() + a.monto006 + a.monto014 + a.monto010 + a.monto188 + a.monto172 +
-                         a.monto078 + a.monto084 + a.monto113;
-    a.monto1001 = Money::whole(*count * childRate(income));
-    calc.writeEarnings("1001", "Sal fam hijo", std::to_string(*count), a.monto1001);
+    const Money income = sumOf<kAllowanceIncome>(a);
+    const std::size_t bracket = childRateBracket(income);
+    const int rate = kChildRates[bracket].rate;
+    a.monto1001 = Money::whole(*count * rate);
+    if (Working *w = calc.working(&Amounts::monto1001)) {
+        *w = product(a.monto1001, {asNumber("cantidad de hijos #", *count), asMoney("# por hijo", rate)},
+                     {within(itemised("ingreso para el salario familiar #", income), incomeBand(bracket))});
+        recordParts<kAllowanceIncome>(*w, a);
+    }
+    calc.writeEarnings("1001", "Sal fam hijo", std::to_string(*count), &Amounts::monto1001);
     return *count;
 }
 
@@ -55,7 +98,10 @@ std::optional<int> disabledChildAllowance(Calculation &calc)
         return std::nullopt;
     }
     calc.amounts.monto1002 = Money::whole(*count * kDisabledChildRate);
-    calc.writeEarnings("1002", "Sal fam hijo diferenciado", std::to_string(*count), calc.amounts.monto1002);
+    if (Working *w = calc.working(&Amounts::monto1002))
+        *w = product(calc.amounts.monto1002,
+                     {asNumber("cantidad de hijos diferenciados #", *count), asMoney("# por hijo", kDisabledChildRate)});
+    calc.writeEarnings("1002", "Sal fam hijo diferenciado", std::to_string(*count), &Amounts::monto1002);
     return *count;
 }
 
@@ -79,11 +125,15 @@ bool familyAllowances(Calculation &calc)
     Amounts &a = calc.amounts;
     if (allChildren >= kLargeFamilyChildren) {
         a.monto1003 = Money::whole(kLargeFamilyAmount);
-        calc.writeEarnings("1003", "Familia numerosa", std::to_string(allChildren), a.monto1003);
+        if (Working *w = calc.working(&Amounts::monto1003))
+            *w = pick(a.monto1003, {within(asNumber("hijos en total #", allChildren), Band{.low = kLargeFamilyChildren})});
+        calc.writeEarnings("1003", "Familia numerosa", std::to_string(allChildren), &Amounts::monto1003);
     }
     if (calc.in.conyuge) {
         a.monto1010 = Money::whole(kSpouseAmount);
-        calc.writeEarnings("1010", "Sal fam Cony", std::nullopt, a.monto1010);
+        if (Working *w = calc.working(&Amounts::monto1010))
+            *w = pick(a.monto1010, {}, asMoney("monto fijo por cónyuge #", kSpouseAmount));
+        calc.writeEarnings("1010", "Sal fam Cony", std::nullopt, &Amounts::monto1010);
     }
     return true;
 }

@@ -1,6 +1,7 @@
 // Item 001 for the two hours categories: hours turned into points at a fixed rate per hour.
 
 #include "calculation.h"
+#include "working_record.h"
 
 namespace recibo::detail {
 namespace {
@@ -28,6 +29,9 @@ bool hoursItems(Calculation &calc)
         return false;
     const double points = *hours * level.pointsPerHour;
     calc.amounts.monto001 = toMoney(points * kHourPointValue);
+    if (Working *w = calc.working(&Amounts::monto001))
+        *w = product(calc.amounts.monto001, {asHours("#", *hours), asNumber("# puntos por hora", level.pointsPerHour),
+                                             asMoney("valor del punto #", kHourPointValue)});
 
     ReceiptHeader &header = calc.header();
     header.Label11 = "Cantidad de horas";
@@ -39,8 +43,7 @@ bool hoursItems(Calculation &calc)
     if (!hoursSupplements(calc, calc.in.category))
         return false;
 
-    calc.writeEarnings("001", level.description, quantity, calc.amounts.monto001,
-                       AmountPrefix::Attached);
+    calc.writeEarnings("001", level.description, quantity, &Amounts::monto001, AmountPrefix::Attached);
     return true;
 }
 

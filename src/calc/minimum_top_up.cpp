@@ -2,6 +2,7 @@
 // minimum.
 
 #include "calculation.h"
+#include "working_record.h"
 
 namespace recibo::detail {
 namespace {
@@ -10,6 +11,14 @@ constexpr int kTopUpBasicPointsAbove = 900;
 constexpr double kTopUpZoneFactor = 1.07;
 constexpr double kTopUpDeductionRate = 0.196;
 constexpr double kMinimumPay = 1290;
+// What the net pay of the test starts from; item 188 enters undiminished, so absences reach the
+// test only through the taxable part.
+constexpr auto kTopUpGross = joined(kCategoryBase, std::array<Term, 4>{{
+                                                       {"010", &Amounts::monto010},
+                                                       {"188", &Amounts::monto188},
+                                                       {"084", &Amounts::monto084},
+                                                       {"113", &Amounts::monto113},
+                                                   }});
 
 }  // namespace
 
@@ -21,12 +30,22 @@ void minimumTopUp(Calculation &calc)
     const Money zone = toMoney(a.monto078.toDouble() * kTopUpZoneFactor);
     const Money taxable = a.remunerativo - a.monto006 - a.monto014 - zone;
     const double deductions = taxable.toDouble() * kTopUpDeductionRate;
-    // Item 188 enters undiminished: absences reach the test only through the taxable part.
-    const double net =
-        (a.categoryBase() + a.monto010 + a.monto188 + a.monto084 + a.monto113).toDouble() - deductions;
+    const Money gross = sumOf<kTopUpGross>(a);
+    const double net = gross.toDouble() - deductions;
     if (net < kMinimumPay) {
         a.monto172 = toMoney(kMinimumPay - net);
-        calc.writeEarnings("172", "Adic para mínimo", "", a.monto172);
+        if (Working *w = calc.working(&Amounts::monto172)) {
+            w->rule = Rule::MinimumTopUp;
+            w->operands = {asMoney("remunerativo #", a.remunerativo.toDouble()), asMoney("006 #", a.monto006.toDouble()),
+                           asMoney("014 #", a.monto014.toDouble()), asMoney("078 #", a.monto078.toDouble()),
+                           asNumber("#", kTopUpZoneFactor), asMoney("#", zone.toDouble()),
+                           asMoney("#", taxable.toDouble()), asNumber("#", kTopUpDeductionRate),
+                           {"#", deductions, Unit::Money, false, true}, itemised("#", gross),
+                           {"#", net, Unit::Money, false, true}, asMoney("mínimo #", kMinimumPay)};
+            recordParts<kTopUpGross>(*w, a);
+            w->result = a.monto172;
+        }
+        calc.writeEarnings("172", "Adic para mínimo", "", &Amounts::monto172);
     }
 }
 

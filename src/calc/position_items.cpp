@@ -1,6 +1,7 @@
 // Items 001, 002, 052 and 016: a catalogue position paid by its points.
 
 #include "calculation.h"
+#include "working_record.h"
 
 namespace recibo::detail {
 namespace {
@@ -58,20 +59,41 @@ std::optional<double> readOtherPoints(Calculation &calc)
 void writeRows(Calculation &calc, double complementPoints)
 {
     Amounts &a = calc.amounts;
-    calc.writeEarnings("001", "Asign. de la categoría", "1", a.monto001, AmountPrefix::Attached);
+    calc.writeEarnings("001", "Asign. de la categoría", "1", &Amounts::monto001, AmountPrefix::Attached);
     if (complementPoints > 0)
-        calc.writeEarnings("002", "Comp. de Básico", "", a.monto002);
+        calc.writeEarnings("002", "Comp. de Básico", "", &Amounts::monto002);
     else
         a.monto002 = Money();
     // Both 052 rows show the sum of the two day amounts; no catalogue row has both.
     if (a.fullDayPoints >= kMinDayPoints)
-        calc.writeEarnings("052", "Jornada completa", "", a.monto052);
+        calc.writeEarnings("052", "Jornada completa", "", &Amounts::monto052);
     if (a.extendedDayPoints >= kMinDayPoints)
-        calc.writeEarnings("052", "Prol. de Jornada", "", a.monto052);
+        calc.writeEarnings("052", "Prol. de Jornada", "", &Amounts::monto052);
     if (a.taskPoints > Money())
-        calc.writeEarnings("016", "Tarea diferenciada", "", a.monto016);
+        calc.writeEarnings("016", "Tarea diferenciada", "", &Amounts::monto016);
     else
         a.monto016 = Money();
+}
+
+// Item 052: the full-day and the extended-day amounts, each converted, then added.
+void dayAmounts(Calculation &calc)
+{
+    Amounts &a = calc.amounts;
+    const Money fullDay = toMoney(a.fullDayPoints * kDayPointValue);
+    const Money extendedDay = toMoney(a.extendedDayPoints * kDayPointValue);
+    a.monto052 = fullDay + extendedDay;
+    Working *w = calc.working(&Amounts::monto052);
+    if (!w)
+        return;
+    const Figure value = asMoney("valor del punto #", kDayPointValue);
+    const Figure full = asPoints("puntos de jornada completa #", a.fullDayPoints);
+    const Figure extended = asPoints("puntos de prolongación de jornada #", a.extendedDayPoints);
+    if (extendedDay == Money())
+        *w = product(a.monto052, {full, value});
+    else if (fullDay == Money())
+        *w = product(a.monto052, {extended, value});
+    else
+        *w = sumOfProducts(a.monto052, {{full, value, fullDay}, {extended, value, extendedDay}});
 }
 
 }  // namespace
@@ -81,13 +103,20 @@ bool positionItems(Calculation &calc)
     if (!readBasicPoints(calc))
         return false;
     Amounts &a = calc.amounts;
+    constexpr Figure pointValue = asMoney("valor del punto #", kBasicPointValue);
     a.monto001 = toMoney(a.basicPoints * kBasicPointValue);
+    if (Working *w = calc.working(&Amounts::monto001))
+        *w = product(a.monto001, {asPoints("puntos básicos #", a.basicPoints), pointValue});
     const auto complement = readOtherPoints(calc);
     if (!complement)
         return false;
     a.monto002 = toMoney(kBasicPointValue * *complement);
-    a.monto052 = toMoney(a.fullDayPoints * kDayPointValue) + toMoney(a.extendedDayPoints * kDayPointValue);
+    if (Working *w = calc.working(&Amounts::monto002))
+        *w = product(a.monto002, {asPoints("puntos de complemento básico #", *complement), pointValue});
+    dayAmounts(calc);
     a.monto016 = toMoney(a.taskPoints.toDouble() * kBasicPointValue);
+    if (Working *w = calc.working(&Amounts::monto016))
+        *w = product(a.monto016, {asPoints("puntos de tarea diferenciada #", a.taskPoints.toDouble()), pointValue});
     writeRows(calc, *complement);
     positionSupplements(calc);
     return true;

@@ -1,27 +1,47 @@
 // Item 188 (productivity) and the remunerative subtotal on which the deductions are charged.
 
 #include "calculation.h"
+#include "working_record.h"
 
 namespace recibo::detail {
 namespace {
 
 constexpr double kProductivityRate = 0.07;
+constexpr auto kProductivityBase =
+    joined(kCategoryBase, std::array<Term, 2>{{{"010", &Amounts::monto010}, {"078", &Amounts::monto078}}});
+// The base of the percentage deductions: neither the national items, the top-up, transport nor the
+// family allowances are in it.
+constexpr auto kRemunerativo = joined(kCategoryBase, std::array<Term, 6>{{
+                                                         {"078", &Amounts::monto078},
+                                                         {"010", &Amounts::monto010},
+                                                         {"006", &Amounts::monto006},
+                                                         {"014", &Amounts::monto014},
+                                                         {"188", &Amounts::monto188},
+                                                         {"440", &Amounts::reajuste188, true},
+                                                     }});
 
 }  // namespace
 
 void productivity(Calculation &calc)
 {
     Amounts &a = calc.amounts;
-    a.monto188 = toMoney((a.categoryBase() + a.monto010 + a.monto078).toDouble() * kProductivityRate);
-    calc.writeEarnings("188", "Plus Productividad", "7.0", a.monto188);
+    const Money base = sumOf<kProductivityBase>(a);
+    a.monto188 = toMoney(base.toDouble() * kProductivityRate);
+    if (Working *w = calc.working(&Amounts::monto188)) {
+        *w = product(a.monto188, {itemised("base #", base), asNumber("#", kProductivityRate)});
+        recordParts<kProductivityBase>(*w, a);
+    }
+    calc.writeEarnings("188", "Plus Productividad", "7.0", &Amounts::monto188);
 }
 
 void remunerativeSubtotal(Calculation &calc)
 {
-    // Neither the national items, the top-up, transport nor the family allowances are in it.
     Amounts &a = calc.amounts;
-    a.remunerativo = a.categoryBase() + a.monto078 + a.monto010 + a.monto006 + a.monto014 + a.monto188 -
-                     a.reajuste188;
+    a.remunerativo = sumOf<kRemunerativo>(a);
+    if (Working *w = calc.working(&Amounts::remunerativo)) {
+        *w = sum(a.remunerativo);
+        recordParts<kRemunerativo>(*w, a);
+    }
 }
 
 }  // namespace recibo::detail

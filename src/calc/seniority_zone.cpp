@@ -3,6 +3,7 @@
 #include "seniority_zone.h"
 
 #include "calculation.h"
+#include "working_record.h"
 
 namespace recibo {
 
@@ -23,10 +24,19 @@ std::uint8_t zonePercent(int zoneIndex)
 namespace recibo::detail {
 namespace {
 
+constexpr double kPercentDivisor = 100.0;
+
 // Base times a whole percentage is exact money; only the division by 100 goes through double.
-Money percentOf(Money base, std::uint8_t percent)
+Money percentOf(const Amounts &a, Money base, std::uint8_t percent, std::string_view meaning, Working *working)
 {
-    return toMoney(base.times(percent).toDouble() / 100.0);
+    const Money product = base.times(percent);
+    const Money amount = toMoney(product.toDouble() / kPercentDivisor);
+    if (working) {
+        *working = percentage(amount, {meaning, static_cast<double>(percent), Unit::Percent},
+                              itemised("de la base #", base), product, kPercentDivisor);
+        recordParts<kCategoryBase>(*working, a);
+    }
+    return amount;
 }
 
 }  // namespace
@@ -34,16 +44,21 @@ Money percentOf(Money base, std::uint8_t percent)
 void seniorityAndZone(Calculation &calc)
 {
     Amounts &a = calc.amounts;
-    const Money base = a.categoryBase();
+    const Money base = sumOf<kCategoryBase>(a);
 
-    a.monto010 = percentOf(base, calc.in.pctantig);
+    a.monto010 = percentOf(a, base, calc.in.pctantig, "antigüedad #", calc.working(&Amounts::monto010));
     if (calc.in.pctantig > 0)
-        calc.writeEarnings("010", "Antigüedad", calc.in.porcantig, a.monto010);
+        calc.writeEarnings("010", "Antigüedad", calc.in.porcantig, &Amounts::monto010);
 
     const std::uint8_t pctzona = zonePercent(calc.in.zona);
     if (pctzona > 0) {
-        a.monto078 = percentOf(base, pctzona);
-        calc.writeEarnings("078", "As. por zona", percentText(pctzona), a.monto078);
+        Working *w = calc.working(&Amounts::monto078);
+        a.monto078 = percentOf(a, base, pctzona, "#", w);
+        if (w) {
+            w->rowLabel = "zona";
+            w->rowCaption = kZones[static_cast<std::size_t>(calc.in.zona)].name;
+        }
+        calc.writeEarnings("078", "As. por zona", percentText(pctzona), &Amounts::monto078);
     }
 }
 

@@ -1,20 +1,56 @@
 // "Total Haberes", "Total descuentos" and "Liquido a pagar".
 
 #include "calculation.h"
+#include "working_record.h"
 
 namespace recibo::detail {
+namespace {
 
-ReceiptTotals totals(const Amounts &a, char separator)
+// Every earnings amount, also those outside the deduction base; absent items are zero.
+constexpr auto kTotalEarnings = joined(kCategoryBase, std::array<Term, 13>{{
+                                                          {"010", &Amounts::monto010},
+                                                          {"078", &Amounts::monto078},
+                                                          {"006", &Amounts::monto006},
+                                                          {"014", &Amounts::monto014},
+                                                          {"084", &Amounts::monto084},
+                                                          {"113", &Amounts::monto113},
+                                                          {"188", &Amounts::monto188},
+                                                          {"172", &Amounts::monto172},
+                                                          {"029", &Amounts::monto029},
+                                                          {"1001", &Amounts::monto1001},
+                                                          {"1002", &Amounts::monto1002},
+                                                          {"1003", &Amounts::monto1003},
+                                                          {"1010", &Amounts::monto1010},
+                                                      }});
+constexpr std::array<Term, 8> kTotalDeductions{{
+    {"440", &Amounts::reajuste188},
+    {"505", &Amounts::monto505},
+    {"508", &Amounts::monto508},
+    {"502", &Amounts::monto502},
+    {"504", &Amounts::monto504},
+    {"332", &Amounts::monto332},
+    {"512", &Amounts::monto512},
+    {"510", &Amounts::monto510},
+}};
+
+}  // namespace
+
+ReceiptTotals totals(const Amounts &a, char separator, ReceiptWorking *working)
 {
-    // Every earnings amount, also those outside the deduction base; absent items are zero.
-    const Money earnings = a.categoryBase() + a.monto006 + a.monto014 + a.monto010 + a.monto188 +
-                           a.monto172 + a.monto1001 + a.monto1002 + a.monto1003 + a.monto1010 +
-                           a.monto078 + a.monto084 + a.monto113 + a.monto029;
-    const Money deductions = a.monto505 + a.monto508 + a.monto502 + a.monto504 + a.monto332 +
-                             a.monto512 + a.monto510 + a.reajuste188;
+    const Money earnings = sumOf<kTotalEarnings>(a);
+    const Money deductions = sumOf<kTotalDeductions>(a);
+    const Money net = earnings - deductions;
+    if (working) {
+        working->thaberes = sum(earnings);
+        recordParts<kTotalEarnings>(working->thaberes, a);
+        working->tdescuentos = sum(deductions);
+        recordParts<kTotalDeductions>(working->tdescuentos, a);
+        const std::array<Part, 2> netParts{{{"Total Haberes", earnings}, {"Total descuentos", deductions, true}}};
+        working->liquido = sum(net, netParts);
+    }
     return ReceiptTotals{amountText(earnings, separator, AmountPrefix::Spaced),
                          amountText(deductions, separator, AmountPrefix::Spaced),
-                         amountText(earnings - deductions, separator, AmountPrefix::Spaced)};
+                         amountText(net, separator, AmountPrefix::Spaced)};
 }
 
 }  // namespace recibo::detail

@@ -81,7 +81,9 @@ void IngresoWindow::onCalcularClicked()
 {
     const QString point = QLocale().decimalPoint();
     const char separator = point.startsWith(QLatin1Char(',')) ? ',' : '.';
-    const Outcome outcome = compute(snapshot(), separator);
+    // The receipt window shows how every amount was reached, so the working is always asked for.
+    const auto working = std::make_unique<ReceiptWorking>();
+    const Outcome outcome = compute(snapshot(), separator, *working);
     if (const auto *failure = std::get_if<Failure>(&outcome)) {
         if (failure->kind == FailureKind::NoCategory) {
             showError();
@@ -94,7 +96,7 @@ void IngresoWindow::onCalcularClicked()
     if (mensaje_) {
         mensaje_->hide();
     }
-    ensureReceipt()->showReceipt(std::get<Receipt>(outcome));
+    ensureReceipt()->showReceipt(std::get<Receipt>(outcome), *working);
 }
 
 catalogue::SelectionDialog *IngresoWindow::ensureSelectionDialog()

@@ -7,7 +7,9 @@
 // src/calc, a pure C++ function with no Qt; `recibo::moneyText` and `recibo::doubleText` there format
 // every number the receipt shows, and src/calc/input_fields.h lists every input field once. A click on
 // "Calcular" reads the controls and the dialog's fields into a `Snapshot`, calls `compute` with the
-// user's decimal separator and hands the `Receipt` to `ReceiptView::showReceipt`; a `Failure` instead
+// user's decimal separator, asking for the `ReceiptWorking` (how each amount was reached), and hands
+// the `Receipt` with its working to `ReceiptView::showReceipt`, whose window shows the sentences
+// `recibo::explain` writes as tool tips and in its "Cómo se calculó" window; a `Failure` instead
 // opens the error dialog (no category) or a short message naming the field, and changes nothing that
 // is shown.
 //

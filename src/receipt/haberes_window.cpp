@@ -66,12 +66,13 @@ HaberesWindow::HaberesWindow(QWidget *parent)
     buildNotes();
     buildTovilColumn();
     buildScrollBar();
-    for (QPushButton *button : {Volver_, Imprimir_, Salir_}) {
+    buildWorkingAccess();
+    for (QPushButton *button : {explicar_, Volver_, Imprimir_, Salir_}) {
         button->installEventFilter(this);
     }
-    // Reading order: the header column, then the comment and the buttons beside it, then the notes below.
-    const std::array<QWidget *, 13> chain{numcargo_, punbasicos_, compbas_, proljor_, jorcom_, tardif_, Text11_,
-                                          Text12_,   Volver_,     Imprimir_, Salir_, Text1_,  Text10_};
+    // Reading order: the header column, then the right-hand column from the top, then the notes below.
+    const std::array<QWidget *, 14> chain{numcargo_, punbasicos_, compbas_, proljor_,  jorcom_, tardif_, explicar_,
+                                          Text11_,   Text12_,     Volver_,  Imprimir_, Salir_,  Text1_,  Text10_};
     for (std::size_t i = 1; i < chain.size(); ++i) {
         setTabOrder(chain[i - 1], chain[i]);
     }
@@ -101,6 +102,7 @@ void HaberesWindow::showReceipt(const Receipt &receipt)
     docente_->setText(QString::fromStdString(receipt.docente));
     fitName(docente_, kNameWidth, kNameHeight, kRulesRight - kNameLeft, kFirstRowTop - kNameTop);
     Text10_->setText(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
+    showWorking(receipt, shownWorking_);
 
     show();
     setEnabled(true);
@@ -246,6 +248,7 @@ void HaberesWindow::setPrintLook(bool printing)
         Volver_->hide();
         Imprimir_->hide();
         Salir_->hide();
+        explicar_->hide();
         Text1_->hide();
         Text11_->hide();
         setBackgrounds(kWhite, kWhite);
@@ -263,6 +266,7 @@ void HaberesWindow::setPrintLook(bool printing)
         Volver_->show();
         Imprimir_->show();
         Salir_->show();
+        explicar_->show();
         if (focusBeforePrint_) {
             focusBeforePrint_->setFocus();
         }

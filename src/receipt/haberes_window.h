@@ -11,6 +11,7 @@
 
 #include "receipt.h"
 #include "receipt_view.h"
+#include "working_window.h"
 
 class QGroupBox;
 class QImage;
@@ -36,6 +37,7 @@ public:
     ~HaberesWindow() override;
 
     void showReceipt(const Receipt &receipt) override;
+    void showReceipt(const Receipt &receipt, const ReceiptWorking &working) override;
     void setPositionBoxes(const PositionBoxes &boxes) override;
     void setVolverHandler(std::function<void()> handler) override;
     void prepare() override;
@@ -82,6 +84,11 @@ private:
     void setBackgrounds(unsigned frameColour, unsigned windowColour);
     void setPrintLook(bool printing);
     void reportPrintFailure();
+
+    // How each amount was reached (haberes_working.cpp).
+    void buildWorkingAccess();
+    void showWorking(const Receipt &receipt, const ReceiptWorking *working);
+    void onExplicarClicked();
 
     void onVolverClicked();
     void onImprimirClicked();
@@ -135,6 +142,10 @@ private:
     // Text2 .. Text9, by their number.
     std::array<QLineEdit *, 8> tovil_{};
     QScrollBar *movedor_ = nullptr;
+    QPushButton *explicar_ = nullptr;
+    QPointer<WorkingWindow> workingWindow_;  // made on first use
+    QList<WorkedAmount> workedAmounts_;      // the receipt shown, with each amount's working
+    const ReceiptWorking *shownWorking_ = nullptr;  // only while a receipt with its working is shown
 
     QFont boldFont_;  // buttons and totals
     std::unique_ptr<TextFit> regularFit_;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "receipt.h"
+#include "working.h"
 
 namespace recibo::receipt {
 
@@ -23,6 +24,9 @@ public:
     virtual ~ReceiptView() = default;
     // Hides all row slots, fills the receipt, stamps the date and shows the window without modality.
     virtual void showReceipt(const Receipt &receipt) = 0;
+    // The same, with how each row and total was reached: the amounts explain themselves in tool
+    // tips and in the "Cómo se calculó" window. A receipt shown without it explains nothing.
+    virtual void showReceipt(const Receipt &receipt, const ReceiptWorking &working) = 0;
     virtual void setPositionBoxes(const PositionBoxes &boxes) = 0;
     // Called by "Volver" after the receipt has been disabled and hidden.
     virtual void setVolverHandler(std::function<void()> handler) = 0;

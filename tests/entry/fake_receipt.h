@@ -11,6 +11,8 @@ struct ReceiptRecord {
     int created = 0;
     int prepared = 0;
     std::vector<recibo::Receipt> shown;
+    // The working handed with each receipt; null for a receipt handed without one.
+    std::vector<std::shared_ptr<const recibo::ReceiptWorking>> workings;
     std::vector<recibo::receipt::PositionBoxes> boxes;
     std::function<void()> volver;
 };
@@ -18,7 +20,16 @@ struct ReceiptRecord {
 class FakeReceipt : public recibo::receipt::ReceiptView {
 public:
     explicit FakeReceipt(ReceiptRecord &record) : record_(record) { ++record_.created; }
-    void showReceipt(const recibo::Receipt &receipt) override { record_.shown.push_back(receipt); }
+    void showReceipt(const recibo::Receipt &receipt) override
+    {
+        record_.shown.push_back(receipt);
+        record_.workings.push_back(nullptr);
+    }
+    void showReceipt(const recibo::Receipt &receipt, const recibo::ReceiptWorking &working) override
+    {
+        record_.shown.push_back(receipt);
+        record_.workings.push_back(std::make_shared<const recibo::ReceiptWorking>(working));
+    }
     void setPositionBoxes(const recibo::receipt::PositionBoxes &boxes) override { record_.boxes.push_back(boxes); }
     void setVolverHandler(std::function<void()> handler) override { record_.volver = std::move(handler); }
     void prepare() override { ++record_.prepared; }

@@ -1,7 +1,13 @@
 // Draws the receipt window into PNG files for a person to look at: a short receipt, the largest
-// one scrolled to its end, and the largest printed to a PDF file. Not part of the program.
+// one scrolled to its end, the largest printed to a PDF file, and the computed largest explaining
+// itself (tool tips on items 010 and 006, the window F1 opens; these need a real screen, so run the
+// program under xvfb-run). Not part of the program.
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+#include <QToolTip>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -9,6 +15,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <variant>
 
 #include "case_json.h"
@@ -20,14 +27,32 @@ using namespace recibo::receipt;
 
 namespace {
 
-// The largest receipt as the pay computation produces it, from its golden case.
-recibo::Receipt computedLargest()
+// The largest receipt as the pay computation produces it, from its golden case, with its working.
+recibo::Receipt computedLargest(recibo::ReceiptWorking &working)
 {
     std::ifstream file(RECIBO_CASES_DIR "/largest_receipt_comma.json");
     const auto json = nlohmann::ordered_json::parse(file);
     const recibo::cases::CaseInput input = recibo::cases::inputFromJson(json.at("input"));
-    const recibo::Outcome outcome = recibo::compute(input.snapshot, input.decimalSeparator);
+    const recibo::Outcome outcome = recibo::compute(input.snapshot, input.decimalSeparator, working);
     return std::get<recibo::Receipt>(outcome);
+}
+
+// The screen with the amount cell's tool tip showing, as the mouse resting on it shows it.
+void saveToolTip(HaberesWindow &window, const char *cell, const QString &file)
+{
+    auto *label = window.findChild<QLabel *>(QLatin1String(cell));
+    QToolTip::showText(label->mapToGlobal(label->rect().center()), label->toolTip(), label);
+    QTest::qWait(400);
+    window.screen()->grabWindow(0).save(file);
+    QToolTip::hideText();
+}
+
+// The window F1 opens, beside the receipt as far as the screen lets it.
+void saveWorkingWindow(HaberesWindow &window, const QString &file)
+{
+    QTest::keyClick(&window, Qt::Key_F1);
+    QTest::qWait(400);
+    window.screen()->grabWindow(0).save(file);
 }
 
 }  // namespace
@@ -51,11 +76,18 @@ int main(int argc, char **argv)
     QApplication::processEvents();
     window.grab().save(out + "/receipt-largest-end.png");
 
-    window.showReceipt(computedLargest());
+    const auto working = std::make_unique<recibo::ReceiptWorking>();
+    window.showReceipt(computedLargest(*working), *working);
     movedor->setValue(movedor->minimum());
     movedor->setValue(movedor->maximum());
     QApplication::processEvents();
     window.grab().save(out + "/receipt-computed-largest-end.png");
+    movedor->setValue(100);
+    if (!QTest::qWaitForWindowActive(&window))
+        std::printf("the receipt window did not become active: F1 may not reach it\n");
+    saveToolTip(window, "Label1(5)", out + "/working-tooltip-010.png");
+    saveToolTip(window, "Label1(7)", out + "/working-tooltip-006.png");
+    saveWorkingWindow(window, out + "/working-window-f1.png");
 
     window.showReceipt(samples::largestReceipt());
     movedor->setValue(100);

@@ -1,0 +1,75 @@
+#include "working_window.h"
+
+#include <QKeySequence>
+#include <QScreen>
+#include <QPlainTextEdit>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace recibo::receipt {
+namespace {
+
+constexpr int kWidth = 720;
+constexpr int kHeight = 520;
+constexpr int kGapBesideWindow = 8;  // pixels between the receipt window and this one
+
+// "001  Asign. de la categoría  $885", then the working indented on the next line.
+QString listing(const QList<WorkedAmount> &amounts)
+{
+    QStringList entries;
+    for (const WorkedAmount &amount : amounts) {
+        QString heading = amount.code.isEmpty() ? amount.description : amount.code + "  " + amount.description;
+        heading += "  " + amount.amount;
+        const QString working = amount.working.isEmpty() ? QStringLiteral("(sin detalle)") : amount.working;
+        entries << heading + "\n    " + working;
+    }
+    return entries.join(QStringLiteral("\n\n"));
+}
+
+}  // namespace
+
+WorkingWindow::WorkingWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("explicacion"));
+    setWindowTitle(QStringLiteral("Cómo se calculó"));
+    resize(kWidth, kHeight);
+
+    detalle_ = new QPlainTextEdit(this);
+    detalle_->setObjectName(QStringLiteral("detalle"));
+    detalle_->setAccessibleName(QStringLiteral("Cómo se calculó cada importe"));
+    detalle_->setReadOnly(true);
+    // Read-only text is still selectable and copyable from the keyboard, not only with the mouse.
+    detalle_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(detalle_);
+
+    auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+}
+
+void WorkingWindow::setAmounts(const QList<WorkedAmount> &amounts)
+{
+    detalle_->setPlainText(listing(amounts));
+}
+
+void WorkingWindow::placeBeside(const QWidget *window)
+{
+    QPoint where = window->frameGeometry().topRight() + QPoint(kGapBesideWindow, 0);
+    if (const QScreen *screen = window->screen()) {
+        const QRect room = screen->availableGeometry();
+        where.setX(std::max(room.left(), std::min(where.x(), room.right() - width())));
+        where.setY(std::max(room.top(), std::min(where.y(), room.bottom() - height())));
+    }
+    move(where);
+}
+
+void WorkingWindow::open()
+{
+    show();
+    raise();
+    activateWindow();
+    detalle_->setFocus();
+}
+
+}  // namespace recibo::receipt

@@ -1,0 +1,38 @@
+#pragma once
+// "Cómo se calculó": every amount of the receipt shown, in receipt order, with its working, as text
+// the user can select and copy with the mouse or the keyboard. One window, kept by the receipt
+// window and refilled with each receipt it shows.
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class QPlainTextEdit;
+
+namespace recibo::receipt {
+
+// One amount as the receipt shows it, and the sentence that says how it was reached.
+struct WorkedAmount {
+    QString code;         // empty for a total
+    QString description;  // the row's description or the total's caption
+    QString amount;       // as shown: "$ 59,59"
+    QString working;      // empty when the receipt came without its working
+};
+
+class WorkingWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit WorkingWindow(QWidget *parent = nullptr);
+
+    void setAmounts(const QList<WorkedAmount> &amounts);
+    // Right of `window`, kept on its screen.
+    void placeBeside(const QWidget *window);
+    // Shows the window in front with the text ready for the keyboard.
+    void open();
+
+private:
+    QPlainTextEdit *detalle_ = nullptr;
+};
+
+}  // namespace recibo::receipt
