@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "input_fields.h"
 #include "snapshot.h"
 
 namespace recibo::fuzz {
@@ -19,34 +20,23 @@ struct TextField {
     std::string Snapshot::*member;
 };
 
-// Every text the user can type or a selection writes: the one list of input fields here.
-inline constexpr std::array<TextField, 19> kTextFields{{
-    {"codigocargo", &Snapshot::codigocargo},
-    {"puntosbasicos", &Snapshot::puntosbasicos},
-    {"cargox", &Snapshot::cargox},
-    {"punbas", &Snapshot::punbas},
-    {"compbas", &Snapshot::compbas},
-    {"jorcom", &Snapshot::jorcom},
-    {"proljor", &Snapshot::proljor},
-    {"tardif", &Snapshot::tardif},
-    {"numerohorasmed", &Snapshot::numerohorasmed},
-    {"numerohorassup", &Snapshot::numerohorassup},
-    {"numhorascod06", &Snapshot::numhorascod06},
-    {"numhorasincen", &Snapshot::numhorasincen},
-    {"numhorascod113", &Snapshot::numhorascod113},
-    {"porcantig", &Snapshot::porcantig},
-    {"cantkm", &Snapshot::cantkm},
-    {"dinasist", &Snapshot::dinasist},
-    {"cantidadhijos", &Snapshot::cantidadhijos},
-    {"cantidadhijosdisc", &Snapshot::cantidadhijosdisc},
-    {"docente", &Snapshot::docente},
-}};
+// Every text the user can type or a selection writes: the input fields' table, then the selected
+// entries of the selection dialog's hidden lists.
+inline constexpr auto kTextFields = [] {
+    std::array<TextField, recibo::kTextFields.size() + 2> texts{};
+    for (std::size_t i = 0; i < recibo::kTextFields.size(); ++i)
+        texts[i] = {recibo::kTextFields[i]->control, recibo::kTextFields[i]->value};
+    texts[recibo::kTextFields.size()] = {"codigocargo", &Snapshot::codigocargo};
+    texts[recibo::kTextFields.size() + 1] = {"puntosbasicos", &Snapshot::puntosbasicos};
+    return texts;
+}();
 
-inline constexpr std::array<bool Snapshot::*, 12> kTicks{
-    &Snapshot::opincentivo, &Snapshot::transporte, &Snapshot::hijos,     &Snapshot::hijosdisc,
-    &Snapshot::conyuge,     &Snapshot::Iosper,     &Snapshot::Osplad,    &Snapshot::APORTEJUB,
-    &Snapshot::Ley4035,     &Snapshot::TOVIL,      &Snapshot::cajacomp,  &Snapshot::Seguro3011,
-};
+inline constexpr auto kTicks = [] {
+    std::array<bool Snapshot::*, recibo::kTickFields.size()> ticks{};
+    for (std::size_t i = 0; i < ticks.size(); ++i)
+        ticks[i] = recibo::kTickFields[i]->value;
+    return ticks;
+}();
 
 // The ranges the windows can produce: 4 categories, options 0..12, percentages 0..120,
 // zones -1 (none) to 5 plus one past the list.
