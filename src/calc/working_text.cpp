@@ -188,8 +188,12 @@ std::string Writer::body() const
                figureText(operands.back()) + ")";
     case Rule::Capped: return cappedBody();
     case Rule::Pick: return operands.empty() ? moneyText(w_.result) : figureText(operands.front());
-    case Rule::Sum:
-        return (w_.parts.empty() ? std::string("nada que sumar") : partsText()) + " = " + moneyText(w_.result);
+    case Rule::Sum: {
+        // Zero parts are left out of the sum; with none left it says so instead of an empty sum.
+        const std::string parts = partsText();
+        return parts.empty() ? "ningún importe distinto de cero: " + moneyText(w_.result)
+                             : parts + " = " + moneyText(w_.result);
+    }
     case Rule::SumOfProducts: return sumOfProductsBody();
     case Rule::MinimumTopUp: return topUpBody();
     case Rule::None: break;

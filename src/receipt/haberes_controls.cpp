@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "accessible.h"
 #include "controls.h"
 #include "haberes_window.h"
 #include "receipt_layout.h"
@@ -214,6 +215,7 @@ void HaberesWindow::buildTovilColumn()
                                      QStringLiteral("TOVIL"));
         // Borderless: the printed column is the name alone, and the 255-twip box has no room for a frame.
         box->setFrame(false);
+        ui::setPrintOnly(box);
         ui::setColour(box, QPalette::Text, kTovil[i].colour);
         box->hide();
         tovil_[i] = box;

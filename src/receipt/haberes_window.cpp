@@ -13,19 +13,15 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QResizeEvent>
-#include <QKeyEvent>
-#include <QWheelEvent>
 #include <QScrollBar>
 #include <algorithm>
-#include <cstdint>
 
-#include "receipt_printing.h"
-#include "rule_line.h"
 #include "accessible.h"
 #include "controls.h"
 #include "receipt_layout.h"
-#include "screen_fit.h"
+#include "receipt_printing.h"
+#include "receipt_reader.h"
+#include "rule_line.h"
 #include "text_fit.h"
 #include "twips.h"
 
@@ -67,12 +63,15 @@ HaberesWindow::HaberesWindow(QWidget *parent)
     buildTovilColumn();
     buildScrollBar();
     buildWorkingAccess();
+    buildReader();
     for (QPushButton *button : {explicar_, Volver_, Imprimir_, Salir_}) {
         button->installEventFilter(this);
     }
-    // Reading order: the header column, then the right-hand column from the top, then the notes below.
-    const std::array<QWidget *, 14> chain{numcargo_, punbasicos_, compbas_, proljor_,  jorcom_, tardif_, explicar_,
-                                          Text11_,   Text12_,     Volver_,  Imprimir_, Salir_,  Text1_,  Text10_};
+    // Reading order: the receipt, the header column, then the right-hand column from the top, then the
+    // notes below.
+    const std::array<QWidget *, 15> chain{reader_,  numcargo_, punbasicos_, compbas_, proljor_,
+                                          jorcom_,  tardif_,   explicar_,   Text11_,  Text12_,
+                                          Volver_,  Imprimir_, Salir_,      Text1_,   Text10_};
     for (std::size_t i = 1; i < chain.size(); ++i) {
         setTabOrder(chain[i - 1], chain[i]);
     }
@@ -103,12 +102,14 @@ void HaberesWindow::showReceipt(const Receipt &receipt)
     fitName(docente_, kNameWidth, kNameHeight, kRulesRight - kNameLeft, kFirstRowTop - kNameTop);
     Text10_->setText(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
     showWorking(receipt, shownWorking_);
+    readLines(receipt);
 
     show();
     setEnabled(true);
     raise();
     activateWindow();
-    Volver_->setFocus();
+    // The first line of the receipt, so a screen reader starts reading it.
+    reader_->setFocus(Qt::OtherFocusReason);
 }
 
 void HaberesWindow::showHeader(const ReceiptHeader &header)
@@ -341,73 +342,6 @@ void HaberesWindow::onSalirClicked()
 {
     // Ends the program at once: nothing is asked or saved.
     QCoreApplication::exit(0);
-}
-
-void HaberesWindow::onMovedorValueChanged(int value)
-{
-    const auto top = static_cast<std::int16_t>(kFrameTopAtZero - value);
-    // The height is never reset, only grown, up to its bound.
-    frameHeight_ = std::min(frameHeight_ + value, kMaxFrameHeight);
-    sosten_->setGeometry(rectOf(kFrameLeft, top, kFrameWidth, frameHeight_));
-}
-
-void HaberesWindow::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    fitScrollBar();
-}
-
-void HaberesWindow::fitScrollBar()
-{
-    const int outerHeight = frameGeometry().height() * ui::kTwipsPerPixel;
-    const int clientHeight = height() * ui::kTwipsPerPixel;
-    // The outer height counts the title bar, so the bar is kept inside the client area too.
-    const int barHeight = std::min(std::max(kMinScrollBarHeight, outerHeight - kScrollBarShortening),
-                                   clientHeight - kMovedorTop);
-    movedor_->setGeometry(rectOf(kMovedorLeft, kMovedorTop, kMovedorWidth, barHeight));
-    // Just enough range to lift this receipt's last totals rule into the client area.
-    movedor_->setMaximum(std::clamp(kFrameTopAtZero + receiptBottom_ + kBottomMargin - clientHeight, kScrollStart,
-                                    kMaxScrollValue));
-}
-
-void HaberesWindow::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (!fittedOnScreen_) {
-        fittedOnScreen_ = true;
-        ui::fitOnScreen(this);
-    }
-}
-
-bool HaberesWindow::isScrollKey(int key)
-{
-    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown ||
-           key == Qt::Key_Home || key == Qt::Key_End;
-}
-
-void HaberesWindow::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        onVolverClicked();
-    } else if (isScrollKey(event->key())) {
-        QCoreApplication::sendEvent(movedor_, event);
-    } else {
-        QWidget::keyPressEvent(event);
-    }
-}
-
-bool HaberesWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress && isScrollKey(static_cast<QKeyEvent *>(event)->key())) {
-        QCoreApplication::sendEvent(movedor_, event);
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void HaberesWindow::wheelEvent(QWheelEvent *event)
-{
-    QCoreApplication::sendEvent(movedor_, event);
 }
 
 }  // namespace recibo::receipt

@@ -26,6 +26,7 @@ class QScrollBar;
 
 namespace recibo::receipt {
 
+class ReceiptReader;
 class RuleLine;
 class TextFit;
 
@@ -76,6 +77,9 @@ private:
     void showHeader(const ReceiptHeader &header);
     void fitName(QLabel *label, int designWidth, int lineHeight, int maxWidth, int maxHeight);
     void showTotals(const ReceiptTotals &totals, std::size_t rows);
+    // The receipt shown, line by line, as the screen reader reads it (haberes_reading.cpp).
+    void buildReader();
+    void readLines(const Receipt &receipt);
     void placeAmount(QLabel *cell, const std::string &text, int rightTwips, int topTwips,
                      int heightTwips, int maxWidth, TextFit &fit);
     void layOutTotals(std::size_t rows);
@@ -142,6 +146,7 @@ private:
     // Text2 .. Text9, by their number.
     std::array<QLineEdit *, 8> tovil_{};
     QScrollBar *movedor_ = nullptr;
+    ReceiptReader *reader_ = nullptr;
     QPushButton *explicar_ = nullptr;
     QPointer<WorkingWindow> workingWindow_;  // made on first use
     QList<WorkedAmount> workedAmounts_;      // the receipt shown, with each amount's working

@@ -10,6 +10,46 @@ namespace {
 
 constexpr char kRoleProperty[] = "reciboAccessibleRole";
 constexpr char kStableNameProperty[] = "reciboStableName";
+constexpr char kNoChildrenProperty[] = "reciboNoAccessibleChildren";
+constexpr char kPrintOnlyProperty[] = "reciboPrintOnly";
+
+// A window or dialog with the role it is given, whose hidden print-only controls are left out.
+class WithRole : public QAccessibleWidget {
+public:
+    WithRole(QWidget *widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+
+    int childCount() const override { return static_cast<int>(reachable().size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QWidget *> children = reachable();
+        return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return static_cast<int>(reachable().indexOf(qobject_cast<QWidget *>(child->object())));
+    }
+
+private:
+    QList<QWidget *> reachable() const
+    {
+        QList<QWidget *> children;
+        for (QWidget *child : widget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (!child->isWindow() && !(child->isHidden() && child->property(kPrintOnlyProperty).toBool())) {
+                children.append(child);
+            }
+        }
+        return children;
+    }
+};
+
+class WithoutChildren : public QAccessibleWidget {
+public:
+    explicit WithoutChildren(QWidget *widget) : QAccessibleWidget(widget, QAccessible::Grouping) {}
+    int childCount() const override { return 0; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+};
 
 class NamedList : public QAccessibleWidget {
 public:
@@ -43,7 +83,10 @@ QAccessibleInterface *interfaceFor(const QString & /*className*/, QObject *objec
         return nullptr;
     }
     if (const QVariant role = widget->property(kRoleProperty); role.isValid()) {
-        return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()));
+        return new WithRole(widget, static_cast<QAccessible::Role>(role.toInt()));
+    }
+    if (widget->property(kNoChildrenProperty).toBool()) {
+        return new WithoutChildren(widget);
     }
     if (auto *list = qobject_cast<QComboBox *>(widget); list && list->property(kStableNameProperty).toBool()) {
         return new NamedList(list);
@@ -66,6 +109,18 @@ void setAccessibleRole(QWidget *widget, QAccessible::Role role)
 {
     installOnce();
     widget->setProperty(kRoleProperty, static_cast<int>(role));
+}
+
+void setPrintOnly(QWidget *widget)
+{
+    widget->setFocusPolicy(Qt::NoFocus);
+    widget->setProperty(kPrintOnlyProperty, true);
+}
+
+void hideChildrenFromScreenReaders(QWidget *widget)
+{
+    installOnce();
+    widget->setProperty(kNoChildrenProperty, true);
 }
 
 void setStableAccessibleName(QComboBox *list, const QString &name)

@@ -13,6 +13,14 @@ namespace recibo::ui {
 // Announces `widget` with this role (a window, or an alert) instead of the one Qt derives.
 void setAccessibleRole(QWidget *widget, QAccessible::Role role);
 
+// A control that is shown only on paper (while printing): it takes no focus and, while hidden, a
+// screen reader does not find it in its window.
+void setPrintOnly(QWidget *widget);
+
+// Leaves the children of `widget` out of what a screen reader reaches: cells and rules that another
+// control reads out as whole sentences.
+void hideChildrenFromScreenReaders(QWidget *widget);
+
 // Gives a drop-down list a name that stays while its entries change; its value is the entry shown.
 // The text part of an editable list gets the same name, since it is what takes the focus.
 void setStableAccessibleName(QComboBox *list, const QString &name);

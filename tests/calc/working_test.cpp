@@ -291,6 +291,19 @@ INSTANTIATE_TEST_SUITE_P(
         return "Item" + info.param.what + (info.param.separator == ',' ? "_comma" : "_point");
     });
 
+TEST(WorkingSentence, ATotalOfNothingButZerosSaysSo)
+{
+    Snapshot s;
+    s.category = Category::HorasMedio;  // no hours: every amount is 0
+    const auto working = std::make_unique<ReceiptWorking>();
+    ASSERT_TRUE(std::holds_alternative<Receipt>(compute(s, ',', *working)));
+    for (const Working *total : {&working->thaberes, &working->tdescuentos, &working->liquido}) {
+        const WorkingText got = explain(*total, ',');
+        EXPECT_EQ(got.text.rfind("Ningún importe distinto de cero: $0", 0), 0u) << got.text;
+        EXPECT_EQ(got.formula, "0");
+    }
+}
+
 TEST(ReceiptCaseTool, ExplainAddsTheWorkingToEveryRowAndTotal)
 {
     const std::string file = std::string(RECIBO_CASES_DIR) + "/largest_receipt_comma.json";
