@@ -55,6 +55,8 @@ IngresoWindow::IngresoWindow(ReceiptFactory makeReceipt, std::function<void()> q
     page_->setFixedSize(design);
     auto *scroller = new QScrollArea;
     scroller->setFrameShape(QFrame::NoFrame);
+    // The page's controls take the focus, not the area around them; it still follows the focus.
+    scroller->setFocusPolicy(Qt::NoFocus);
     scroller->setWidget(page_);
     setCentralWidget(scroller);
     setMaximumSize(design);
