@@ -9,6 +9,7 @@
 #include <string>
 
 #include "case_json.h"
+#include "receipt_case_run.h"
 
 namespace recibo {
 namespace {
@@ -63,16 +64,10 @@ TEST(ReceiptCaseTool, NamesTheFileAndTheKeyItRefuses)
 {
     const std::filesystem::path file = std::filesystem::temp_directory_path() / "recibo_misspelt_case.json";
     std::ofstream(file) << R"({"input": {"category": "horasmedio", "numerohoramed": "12"}})";
-    const std::string command = std::string(RECIBO_RECEIPT_CASE) + " '" + file.string() + "' 2>&1";
-    FILE *pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[512];
-    while (const std::size_t n = fread(buffer, 1, sizeof buffer, pipe))
-        output.append(buffer, n);
-    EXPECT_NE(pclose(pipe), 0);
+    const cases::ToolRun run = cases::runReceiptCase("'" + file.string() + "' 2>&1");
+    EXPECT_NE(run.status, 0);
     std::filesystem::remove(file);
-    EXPECT_EQ(output, file.string() + ": unknown key \"numerohoramed\"\n");
+    EXPECT_EQ(run.output, file.string() + ": unknown key \"numerohoramed\"\n");
 }
 
 }  // namespace

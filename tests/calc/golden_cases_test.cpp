@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "case_json.h"
+#include "receipt_case_run.h"
 
 namespace recibo {
 namespace {
@@ -69,15 +70,9 @@ TEST(GoldenCases, ThereAreCasesToRun)
 TEST(ReceiptCaseTool, PrintsTheSameJsonAsTheTest)
 {
     const std::string file = std::string(RECIBO_CASES_DIR) + "/largest_receipt.json";
-    const std::string command = std::string(RECIBO_RECEIPT_CASE) + " '" + file + "'";
-    FILE *pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[4096];
-    while (const std::size_t n = fread(buffer, 1, sizeof buffer, pipe))
-        output.append(buffer, n);
-    ASSERT_EQ(pclose(pipe), 0);
-    EXPECT_EQ(Json::parse(output).dump(2), loadCase("largest_receipt.json").at("expected").dump(2));
+    const cases::ToolRun run = cases::runReceiptCase("'" + file + "'");
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(Json::parse(run.output).dump(2), loadCase("largest_receipt.json").at("expected").dump(2));
 }
 
 }  // namespace

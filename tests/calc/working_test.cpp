@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "case_json.h"
+#include "receipt_case_run.h"
 #include "number_text.h"
 #include "working_text.h"
 
@@ -307,20 +308,14 @@ TEST(WorkingSentence, ATotalOfNothingButZerosSaysSo)
 TEST(ReceiptCaseTool, ExplainAddsTheWorkingToEveryRowAndTotal)
 {
     const std::string file = std::string(RECIBO_CASES_DIR) + "/largest_receipt_comma.json";
-    const std::string command = std::string(RECIBO_RECEIPT_CASE) + " --explain '" + file + "'";
-    FILE *pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[4096];
-    while (const std::size_t n = fread(buffer, 1, sizeof buffer, pipe))
-        output.append(buffer, n);
-    ASSERT_EQ(pclose(pipe), 0);
+    const cases::ToolRun run = cases::runReceiptCase("--explain '" + file + "'");
+    ASSERT_EQ(run.status, 0);
 
     std::ifstream stream(file);
     const auto in = cases::inputFromJson(Json::parse(stream).at("input"));
     const auto working = std::make_unique<ReceiptWorking>();
     const Outcome outcome = compute(in.snapshot, in.decimalSeparator, *working);
-    const Json printed = Json::parse(output);
+    const Json printed = Json::parse(run.output);
     EXPECT_EQ(printed.dump(2), cases::outcomeToJson(outcome, working.get()).dump(2));
     for (const Json &row : printed.at("rows"))
         EXPECT_TRUE(row.contains("working")) << row.dump();
