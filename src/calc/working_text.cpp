@@ -34,7 +34,7 @@ std::string roundedText(double value)
 std::string formulaNumber(double value)
 {
     const std::string text = shortestText(value);
-    return text.starts_with('-') ? "(" + text + ")" : text;
+    return text.starts_with('-') ? std::string("(") + text + ")" : text;
 }
 
 class Writer {
@@ -48,7 +48,7 @@ public:
 
 private:
     std::string grouped(std::string_view plain) const;
-    std::string moneyText(double value) const { return "$" + grouped(shortestText(value)); }
+    std::string moneyText(double value) const { return std::string("$") + grouped(shortestText(value)); }
     std::string moneyText(Money value) const { return moneyText(value.toDouble()); }
     std::string figureNumber(const Figure &figure) const;
     std::string figureText(const Figure &figure) const;
@@ -94,7 +94,7 @@ std::string Writer::figureNumber(const Figure &figure) const
         grouped(figure.approximate ? roundedText(figure.value) : shortestText(figure.value));
     const bool one = std::fabs(figure.value) == 1;
     switch (figure.unit) {
-    case Unit::Money: return "$" + number;
+    case Unit::Money: return std::string("$") + number;
     case Unit::Percent: return number + " %";
     case Unit::Hours: return number + (one ? " hora" : " horas");
     case Unit::Days: return number + (one ? " día" : " días");
@@ -111,13 +111,13 @@ std::string Writer::figureText(const Figure &figure) const
     const std::size_t mark = text.find('#');
     const std::string number = figureNumber(figure);
     if (mark == std::string::npos)
-        text += (text.empty() ? "" : " ") + number;
+        text += std::string(text.empty() ? "" : " ") + number;
     else
         text.replace(mark, 1, number);
     if (figure.itemised) {
         const std::string parts = partsText();
         if (!parts.empty())
-            text += " (" + parts + ")";
+            text += std::string(" (") + parts + ")";
     }
     return text;
 }
@@ -126,14 +126,14 @@ std::string Writer::bandText(const Band &band, Unit unit) const
 {
     const auto bound = [&](double value) {
         const std::string number = grouped(shortestText(value));
-        return unit == Unit::Money ? "$" + number : number;
+        return unit == Unit::Money ? std::string("$") + number : number;
     };
     if (std::isinf(band.low))
-        return "hasta " + bound(band.high);
+        return std::string("hasta ") + bound(band.high);
     if (std::isinf(band.high))
-        return band.lowIncluded ? bound(band.low) + " o más" : "más de " + bound(band.low);
-    return band.lowIncluded ? "de " + bound(band.low) + " a " + bound(band.high)
-                            : "más de " + bound(band.low) + " y hasta " + bound(band.high);
+        return band.lowIncluded ? bound(band.low) + " o más" : std::string("más de ") + bound(band.low);
+    return band.lowIncluded ? std::string("de ") + bound(band.low) + " a " + bound(band.high)
+                            : std::string("más de ") + bound(band.low) + " y hasta " + bound(band.high);
 }
 
 // The parts that are not zero, by item code: "001 $885 + 002 $59,59 − 440 $22,7253".
@@ -148,7 +148,7 @@ std::string Writer::partsText() const
         else if (part.subtracted)
             text += "−";
         text.append(part.code);
-        text += " " + moneyText(part.amount);
+        text += std::string(" ") + moneyText(part.amount);
     }
     return text;
 }
@@ -164,7 +164,7 @@ std::string Writer::prefix() const
             text += ", ";
         text += figureText(condition.figure);
         if (condition.banded)
-            text += " (" + bandText(condition.band, condition.figure.unit) + ")";
+            text += std::string(" (") + bandText(condition.band, condition.figure.unit) + ")";
     }
     return text;
 }
@@ -191,7 +191,7 @@ std::string Writer::body() const
     case Rule::Sum: {
         // Zero parts are left out of the sum; with none left it says so instead of an empty sum.
         const std::string parts = partsText();
-        return parts.empty() ? "ningún importe distinto de cero: " + moneyText(w_.result)
+        return parts.empty() ? std::string("ningún importe distinto de cero: ") + moneyText(w_.result)
                              : parts + " = " + moneyText(w_.result);
     }
     case Rule::SumOfProducts: return sumOfProductsBody();
@@ -236,7 +236,7 @@ std::string Writer::topUpBody() const
 {
     const auto figure = [this](TopUpOperand which) { return figureText(w_.operands[which]); };
     const auto amount = [this](TopUpOperand which) { return figureNumber(w_.operands[which]); };
-    return "sujeto a descuento: " + figure(kTopUpRemunerativo) + std::string(kMinus) + figure(kTopUp006) +
+    return std::string("sujeto a descuento: ") + figure(kTopUpRemunerativo) + std::string(kMinus) + figure(kTopUp006) +
            std::string(kMinus) + figure(kTopUp014) + std::string(kMinus) + figure(kTopUp078) +
            std::string(kTimes) + amount(kTopUpZoneFactor) + " (" + amount(kTopUpZone) + ") = " +
            amount(kTopUpTaxable) + "; descuento estimado " + amount(kTopUpTaxable) + std::string(kTimes) +
@@ -254,9 +254,9 @@ std::string Writer::partsFormula() const
             continue;
         const std::string number = formulaNumber(part.amount.toDouble());
         if (formula.empty())
-            formula = part.subtracted ? "-" + number : number;
+            formula = part.subtracted ? std::string("-") + number : number;
         else
-            formula += (part.subtracted ? " - " : " + ") + number;
+            formula += std::string(part.subtracted ? " - " : " + ") + number;
     }
     return formula.empty() ? "0" : formula;
 }
@@ -267,7 +267,7 @@ std::string Writer::formula() const
     const auto product = [](std::span<const Figure> factors) {
         std::string formula;
         for (const Figure &factor : factors)
-            formula += (formula.empty() ? "" : " * ") + formulaNumber(factor.value);
+            formula += std::string(formula.empty() ? "" : " * ") + formulaNumber(factor.value);
         return formula;
     };
     switch (w_.rule) {
@@ -280,7 +280,7 @@ std::string Writer::formula() const
     case Rule::SumOfProducts: {
         std::string formula;
         for (std::size_t i = 2; i < ops.size(); i += 3)
-            formula += (formula.empty() ? "" : " + ") + formulaNumber(ops[i].value);
+            formula += std::string(formula.empty() ? "" : " + ") + formulaNumber(ops[i].value);
         return formula;
     }
     case Rule::MinimumTopUp:
