@@ -148,6 +148,17 @@ TEST_F(EntryTest, TheErrorIsReadWithItsMessage)
               QStringLiteral("seleccione cargo u horas de nivel medio o superior"));
 }
 
+TEST_F(EntryTest, AFailureMessageIsAnAlert)
+{
+    click("horasmedio");
+    type("numerohorasmed", QStringLiteral("doce"));
+    click("Command1");
+    auto *message = window->findChild<QMessageBox *>(QStringLiteral("mensaje"));
+    ASSERT_NE(message, nullptr);
+    QAccessibleInterface *alert = QAccessible::queryAccessibleInterface(message);
+    EXPECT_EQ(alert->role(), QAccessible::AlertMessage);
+}
+
 TEST_F(EntryTest, ListsKeepTheirNameWhateverEntryTheyShow)
 {
     auto *zona = control<QComboBox>("zona");
