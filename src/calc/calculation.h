@@ -178,7 +178,6 @@ private:
 };
 
 // The money amount text of a row or total: "$" or "$ " and the money text.
-void assignAmountText(std::string &out, Money amount, char separator, AmountPrefix prefix);
 std::string amountText(Money amount, char separator, AmountPrefix prefix);
 
 // The item groups, in the order "Calcular" runs them; each returns false when it stopped.
