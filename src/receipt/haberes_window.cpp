@@ -81,6 +81,18 @@ HaberesWindow::~HaberesWindow() = default;
 
 void HaberesWindow::showReceipt(const Receipt &receipt)
 {
+    receiptShown_ = true;
+    fill(receipt);
+    show();
+    setEnabled(true);
+    raise();
+    activateWindow();
+    // The first line of the receipt, so a screen reader starts reading it.
+    reader_->setFocus(Qt::OtherFocusReason);
+}
+
+void HaberesWindow::fill(const Receipt &receipt)
+{
     const std::size_t rows = std::min(receipt.rowCount, kRowSlots);
     // Every slot ends hidden unless this receipt writes it, so no earlier row can stay visible.
     for (std::size_t slot = 0; slot < kRowSlots; ++slot) {
@@ -103,13 +115,6 @@ void HaberesWindow::showReceipt(const Receipt &receipt)
     Text10_->setText(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
     showWorking(receipt, shownWorking_);
     readLines(receipt);
-
-    show();
-    setEnabled(true);
-    raise();
-    activateWindow();
-    // The first line of the receipt, so a screen reader starts reading it.
-    reader_->setFocus(Qt::OtherFocusReason);
 }
 
 void HaberesWindow::showHeader(const ReceiptHeader &header)
@@ -222,12 +227,25 @@ void HaberesWindow::setPositionBoxes(const PositionBoxes &boxes)
 
 void HaberesWindow::prepare()
 {
-    // Styles every control, creates the native window and draws the whole window once off the
-    // screen, which loads the fonts' glyphs: what a first showing would otherwise do on the click.
+    // Every slot filled once, every control styled, the native window created and the whole window
+    // drawn once off the screen (which loads the fonts' glyphs): what a first showing would
+    // otherwise do on the click. The first receipt overwrites every slot.
+    if (receiptShown_) {
+        return;
+    }
+    Receipt placeholder;
+    placeholder.rowCount = kRowSlots;
+    for (ReceiptRow &row : placeholder.rows) {
+        row.code = "000";
+        row.description = "Asign. de la categoría";
+        row.middle = "0";
+        row.amount = "$ 0";
+    }
+    placeholder.header.pointBoxesVisible = true;
+    fill(placeholder);
     ensurePolished();
     winId();
-    QImage scratch(size(), QImage::Format_ARGB32_Premultiplied);
-    render(&scratch);
+    grab();
 }
 
 void HaberesWindow::setVolverHandler(std::function<void()> handler) { volverHandler_ = std::move(handler); }

@@ -73,6 +73,8 @@ private:
     void buildTovilColumn();
     void buildScrollBar();
 
+    // Every slot, the header, the totals, the name, the date and the working: all a receipt shows.
+    void fill(const Receipt &receipt);
     void fillRow(std::size_t slot, const ReceiptRow &row);
     void showHeader(const ReceiptHeader &header);
     void fitName(QLabel *label, int designWidth, int lineHeight, int maxWidth, int maxHeight);
@@ -159,6 +161,7 @@ private:
     int frameHeight_;  // twips; grows with every scroll, see onMovedorValueChanged
     int receiptBottom_;  // twips in the frame: the last totals rule of the receipt shown
     bool fittedOnScreen_ = false;
+    bool receiptShown_ = false;  // once true, preparing would overwrite a real receipt
     std::function<void()> volverHandler_;
     std::unique_ptr<QPrinter> printer_;
     QPointer<QPrintDialog> printDialog_;

@@ -263,6 +263,20 @@ TEST_F(ReceiptWindowTest, AnEarlierLongerReceiptLeavesNoTrace)
     }
 }
 
+// The preparation at idle fills placeholders; when a receipt was shown first, it must stay.
+TEST_F(ReceiptWindowTest, PreparingAfterAReceiptWasShownKeepsTheReceipt)
+{
+    const Receipt shorter = samples::receiptOf({19, 5, 21});
+    window->showReceipt(shorter);
+    window->prepare();
+    for (std::size_t i = 0; i < kRowSlots; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(label(slot("cod", i))->isVisible(), i < shorter.rowCount);
+    }
+    EXPECT_EQ(label(slot("cod", 0))->text(), nameOf(shorter.rows[0].code));
+    EXPECT_EQ(label("thaberes")->text(), QString::fromStdString(shorter.totals.thaberes));
+}
+
 TEST_F(ReceiptWindowTest, NoCellOfTheLargestReceiptIsClippedOrCrossesARule)
 {
     const Receipt receipt = samples::largestReceipt();
