@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "case_files.h"
 #include "case_json.h"
 #include "receipt_case_run.h"
 
@@ -17,16 +18,6 @@ namespace recibo {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-std::vector<std::string> caseFiles()
-{
-    std::vector<std::string> files;
-    for (const auto &entry : std::filesystem::directory_iterator(RECIBO_CASES_DIR))
-        if (entry.path().extension() == ".json")
-            files.push_back(entry.path().filename().string());
-    std::sort(files.begin(), files.end());
-    return files;
-}
 
 Json loadCase(const std::string &file)
 {
@@ -54,17 +45,12 @@ TEST_P(GoldenCase, ComputesTheExpectedReceipt)
     EXPECT_EQ(actual.dump(2), expected.dump(2));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GoldenCase, testing::ValuesIn(caseFiles()),
-                         [](const testing::TestParamInfo<std::string> &info) {
-                             std::string name = info.param.substr(0, info.param.size() - 5);
-                             std::replace_if(name.begin(), name.end(),
-                                             [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenCase, testing::ValuesIn(cases::caseFiles()),
+                         cases::caseTestName);
 
 TEST(GoldenCases, ThereAreCasesToRun)
 {
-    EXPECT_GE(caseFiles().size(), 20u);
+    EXPECT_GE(cases::caseFiles().size(), 20u);
 }
 
 TEST(ReceiptCaseTool, PrintsTheSameJsonAsTheTest)

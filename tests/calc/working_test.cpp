@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "case_files.h"
 #include "case_json.h"
 #include "receipt_case_run.h"
 #include "number_text.h"
@@ -146,16 +147,6 @@ void expectFaithful(const Json &working, const std::string &amount, char separat
         EXPECT_TRUE(inText.count(number)) << number << " is in the formula but not in the text";
 }
 
-std::vector<std::string> caseFiles()
-{
-    std::vector<std::string> files;
-    for (const auto &entry : std::filesystem::directory_iterator(RECIBO_CASES_DIR))
-        if (entry.path().extension() == ".json")
-            files.push_back(entry.path().filename().string());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 class GoldenCaseWorking : public testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenCaseWorking, EveryFormulaGivesItsAmountWithTheNumbersOfItsText)
@@ -179,13 +170,8 @@ TEST_P(GoldenCaseWorking, EveryFormulaGivesItsAmountWithTheNumbersOfItsText)
                        in.decimalSeparator, total);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GoldenCaseWorking, testing::ValuesIn(caseFiles()),
-                         [](const testing::TestParamInfo<std::string> &info) {
-                             std::string name = info.param.substr(0, info.param.size() - 5);
-                             std::replace_if(name.begin(), name.end(),
-                                             [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenCaseWorking, testing::ValuesIn(cases::caseFiles()),
+                         cases::caseTestName);
 
 TEST(FormulaCheck, ReadsCArithmeticAndCatchesAWrongAmount)
 {
