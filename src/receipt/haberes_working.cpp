@@ -96,7 +96,10 @@ void HaberesWindow::onExplicarClicked()
     if (!workingWindow_) {
         workingWindow_ = new WorkingWindow(this);
         workingWindow_->setAmounts(workedAmounts_);
-        workingWindow_->placeBeside(this);
+        // The buttons the user needs next stay in sight: "Volver", "Imprimir" and "Salir".
+        const QRect buttons(Volver_->mapToGlobal(QPoint(0, 0)),
+                            Salir_->mapToGlobal(QPoint(Salir_->width(), Salir_->height())));
+        workingWindow_->placeBeside(this, buttons);
     }
     workingWindow_->open();
 }

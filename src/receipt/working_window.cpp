@@ -5,14 +5,15 @@
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QVBoxLayout>
-#include <algorithm>
+
+#include "screen_fit.h"
 
 namespace recibo::receipt {
 namespace {
 
 constexpr int kWidth = 720;
+constexpr int kMinWidth = 420;  // narrower than this, the workings wrap too often to read
 constexpr int kHeight = 520;
-constexpr int kGapBesideWindow = 8;  // pixels between the receipt window and this one
 
 // "001  Asign. de la categoría  $885", then the working indented on the next line.
 QString listing(const QList<WorkedAmount> &amounts)
@@ -53,15 +54,21 @@ void WorkingWindow::setAmounts(const QList<WorkedAmount> &amounts)
     detalle_->setPlainText(listing(amounts));
 }
 
-void WorkingWindow::placeBeside(const QWidget *window)
+void WorkingWindow::placeBeside(const QWidget *window, const QRect &keepClear)
 {
-    QPoint where = window->frameGeometry().topRight() + QPoint(kGapBesideWindow, 0);
-    if (const QScreen *screen = window->screen()) {
-        const QRect room = screen->availableGeometry();
-        where.setX(std::max(room.left(), std::min(where.x(), room.right() - width())));
-        where.setY(std::max(room.top(), std::min(where.y(), room.bottom() - height())));
+    const QScreen *screen = window->screen();
+    if (!screen) {
+        return;
     }
-    move(where);
+    const QRect room = screen->availableGeometry();
+    const QRect anchor = window->frameGeometry();
+    const int frameWidth = frameGeometry().width() - width();
+    // Narrower where that lets it stand beside the receipt instead of over it.
+    const int widthBeside = ui::widthRightOf(anchor, room) - frameWidth;
+    if (widthBeside >= kMinWidth && widthBeside < width()) {
+        resize(widthBeside, height());
+    }
+    move(ui::placeBeside(anchor, frameGeometry().size(), room, keepClear));
 }
 
 void WorkingWindow::open()

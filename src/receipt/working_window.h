@@ -26,8 +26,9 @@ public:
     explicit WorkingWindow(QWidget *parent = nullptr);
 
     void setAmounts(const QList<WorkedAmount> &amounts);
-    // Right of `window`, kept on its screen.
-    void placeBeside(const QWidget *window);
+    // Beside `window` on its screen, narrower where that keeps it beside, and never over `keepClear`
+    // (in screen coordinates) where the screen has room.
+    void placeBeside(const QWidget *window, const QRect &keepClear);
     // Shows the window in front with the text ready for the keyboard.
     void open();
 

@@ -58,6 +58,11 @@ QPoint placeBeside(const QRect &anchor, QSize size, const QRect &room, const QRe
     return best.value_or(insideRoom(wanted[0], size, room));
 }
 
+int widthRightOf(const QRect &anchor, const QRect &room)
+{
+    return std::max(0, room.right() - anchor.right() - kGap);
+}
+
 void fitOnScreen(QWidget *window)
 {
     const QScreen *screen = window->screen();

@@ -20,6 +20,9 @@ QSize fittedSize(QSize design, QMargins frame, const QRect &room);
 // hides the least of the anchor.
 QPoint placeBeside(const QRect &anchor, QSize size, const QRect &room, const QRect &keepClear);
 
+// The widest window (frame included) that `placeBeside` can put right of `anchor` inside `room`.
+int widthRightOf(const QRect &anchor, const QRect &room);
+
 // Shrinks a top-level window to its screen's free area where the screen is smaller than it, and
 // moves it so that it lies inside that area.
 void fitOnScreen(QWidget *window);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 
 #include "screen_fit.h"
@@ -55,6 +56,23 @@ TEST_P(OnScreen, TheDialogStandsInsideTheScreenClearOfTheButtons)
     const QRect dialog(placeBeside(anchor, kDialog, room, buttons), kDialog);
     EXPECT_TRUE(room.contains(dialog)) << dialog.x() << "," << dialog.y();
     EXPECT_FALSE(dialog.intersects(buttons));
+}
+
+// The "Cómo se calculó" window, narrowed to the room right of the receipt window, stands there
+// clear of the receipt's buttons on the screens that have that room.
+TEST_P(OnScreen, TheWorkingWindowNarrowedToTheRoomBesideStandsBeside)
+{
+    const QRect room = GetParam().room;
+    const QRect anchor(room.topLeft(), fittedSize(kEntryWindow, kFrame, room).grownBy(kFrame));
+    const int width = recibo::ui::widthRightOf(anchor, room);
+    if (width < 420) {
+        GTEST_SKIP() << "no room beside on this screen";
+    }
+    const QSize working(std::min(width, 720), 520);
+    const QRect buttons = kButtons.translated(room.topLeft() + QPoint(kFrame.left(), kFrame.top()));
+    const QRect placed(placeBeside(anchor, working, room, buttons), working);
+    EXPECT_TRUE(room.contains(placed));
+    EXPECT_FALSE(placed.intersects(anchor)) << placed.x() << "," << placed.y();
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, OnScreen, ::testing::ValuesIn(kScreens));
