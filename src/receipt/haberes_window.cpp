@@ -242,10 +242,15 @@ void HaberesWindow::prepare()
         row.amount = "$ 0";
     }
     placeholder.header.pointBoxesVisible = true;
+    // The code box keeps the name it was built with until a receipt names it.
+    const std::string codeCaption = numcargo_->accessibleName().toStdString();
+    placeholder.header.Label11 = codeCaption;
     fill(placeholder);
     ensurePolished();
     winId();
     grab();
+    // Nothing of the placeholder is left for a screen reader to find.
+    reader_->setLines({});
 }
 
 void HaberesWindow::setVolverHandler(std::function<void()> handler) { volverHandler_ = std::move(handler); }
