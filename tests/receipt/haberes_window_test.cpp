@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <ostream>
 
+#include "receipt_reader.h"
 #include "window_fixture.h"
 
 namespace recibo::receipt::testing {
@@ -261,6 +262,15 @@ TEST_F(ReceiptWindowTest, AnEarlierLongerReceiptLeavesNoTrace)
         EXPECT_FALSE(label(slot("Label1", i + kRowSlots))->isVisible());
         EXPECT_FALSE(line(slot("Line8", i))->isVisible());
     }
+}
+
+// The placeholders the preparation draws leave no trace a screen reader could find.
+TEST_F(ReceiptWindowTest, PreparingKeepsNamesAndLeavesNothingToRead)
+{
+    const QString codeName = find<QLineEdit>("numcargo")->accessibleName();
+    window->prepare();
+    EXPECT_EQ(find<QLineEdit>("numcargo")->accessibleName(), codeName);
+    EXPECT_EQ(find<ReceiptReader>("recibo")->lineCount(), 0);
 }
 
 // The preparation at idle fills placeholders; when a receipt was shown first, it must stay.
