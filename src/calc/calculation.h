@@ -61,6 +61,19 @@ constexpr std::array<Term, N + M> joined(const std::array<Term, N> &first, const
     return all;
 }
 
+// What the category and its supplements pay, before transport and the family allowances: the
+// income that chooses the per-child rate, and the first terms of "Total Haberes".
+inline constexpr auto kEarningsBeforeAllowances = joined(kCategoryBase, std::array<Term, 8>{{
+                                                                            {"010", &Amounts::monto010},
+                                                                            {"078", &Amounts::monto078},
+                                                                            {"006", &Amounts::monto006},
+                                                                            {"014", &Amounts::monto014},
+                                                                            {"084", &Amounts::monto084},
+                                                                            {"113", &Amounts::monto113},
+                                                                            {"188", &Amounts::monto188},
+                                                                            {"172", &Amounts::monto172},
+                                                                        }});
+
 // The exact sum of a table's terms, written out term by term at compile time.
 template <const auto &Terms>
 Money sumOf(const Amounts &a)

@@ -18,18 +18,6 @@ constexpr int kChildRateHighIncome = 45;
 constexpr int kLargeFamilyChildren = 3;
 constexpr int kLargeFamilyAmount = 3;
 constexpr int kSpouseAmount = 15;
-// The income that chooses the per-child rate; the absence reduction and transport are not in it.
-constexpr auto kAllowanceIncome = joined(kCategoryBase, std::array<Term, 8>{{
-                                                            {"010", &Amounts::monto010},
-                                                            {"078", &Amounts::monto078},
-                                                            {"006", &Amounts::monto006},
-                                                            {"014", &Amounts::monto014},
-                                                            {"084", &Amounts::monto084},
-                                                            {"113", &Amounts::monto113},
-                                                            {"188", &Amounts::monto188},
-                                                            {"172", &Amounts::monto172},
-                                                        }});
-
 // The per-child rate for an allowance income up to each bracket's top (inclusive); the last
 // bracket has no top.
 struct IncomeBracket {
@@ -72,14 +60,15 @@ std::optional<int> childAllowance(Calculation &calc)
     if (!count)
         return std::nullopt;
     Amounts &a = calc.amounts;
-    const Money income = sumOf<kAllowanceIncome>(a);
+    // The income that chooses the rate: neither the absence reduction nor transport is in it.
+    const Money income = sumOf<kEarningsBeforeAllowances>(a);
     const std::size_t bracket = childRateBracket(income);
     const int rate = kChildRates[bracket].rate;
     a.monto1001 = Money::whole(*count * rate);
     if (Working *w = calc.working(&Amounts::monto1001)) {
         *w = product(a.monto1001, {asNumber("cantidad de hijos #", *count), asMoney("# por hijo", rate)},
                      {within(itemised("ingreso para el salario familiar #", income), incomeBand(bracket))});
-        recordParts<kAllowanceIncome>(*w, a);
+        recordParts<kEarningsBeforeAllowances>(*w, a);
     }
     calc.writeEarnings("1001", "Sal fam hijo", std::to_string(*count), &Amounts::monto1001);
     return *count;

@@ -7,21 +7,13 @@ namespace recibo::detail {
 namespace {
 
 // Every earnings amount, also those outside the deduction base; absent items are zero.
-constexpr auto kTotalEarnings = joined(kCategoryBase, std::array<Term, 13>{{
-                                                          {"010", &Amounts::monto010},
-                                                          {"078", &Amounts::monto078},
-                                                          {"006", &Amounts::monto006},
-                                                          {"014", &Amounts::monto014},
-                                                          {"084", &Amounts::monto084},
-                                                          {"113", &Amounts::monto113},
-                                                          {"188", &Amounts::monto188},
-                                                          {"172", &Amounts::monto172},
-                                                          {"029", &Amounts::monto029},
-                                                          {"1001", &Amounts::monto1001},
-                                                          {"1002", &Amounts::monto1002},
-                                                          {"1003", &Amounts::monto1003},
-                                                          {"1010", &Amounts::monto1010},
-                                                      }});
+constexpr auto kTotalEarnings = joined(kEarningsBeforeAllowances, std::array<Term, 5>{{
+                                                                     {"029", &Amounts::monto029},
+                                                                     {"1001", &Amounts::monto1001},
+                                                                     {"1002", &Amounts::monto1002},
+                                                                     {"1003", &Amounts::monto1003},
+                                                                     {"1010", &Amounts::monto1010},
+                                                                 }});
 constexpr std::array<Term, 8> kTotalDeductions{{
     {"440", &Amounts::reajuste188},
     {"505", &Amounts::monto505},
