@@ -2,8 +2,12 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
+
+#include "period_reader.h"
 
 namespace recibo::app {
 namespace {
@@ -20,8 +24,12 @@ QString helpText()
                           "Sin opciones abre la ventana de ingreso de datos.\n"
                           "\n"
                           "Opciones:\n"
-                          "  -h, --help     Muestra esta ayuda y termina.\n"
-                          "  -v, --version  Muestra la versión del programa y termina.\n")
+                          "  -h, --help                     Muestra esta ayuda y termina.\n"
+                          "  -v, --version                  Muestra la versión del programa y termina.\n"
+                          "      --periodo ARCHIVO          Ofrece también el período de ARCHIVO.\n"
+                          "      --verificar-periodo ARCHIVO\n"
+                          "                                 Dice si ARCHIVO es un período correcto, o cada\n"
+                          "                                 problema que tiene, y termina.\n")
         .arg(kProgram);
 }
 
@@ -35,14 +43,32 @@ QString whatIsWrong(const QStringList &arguments)
 {
     const QStringList known{QStringLiteral("-h"), QStringLiteral("--help"), QStringLiteral("-v"),
                             QStringLiteral("--version")};
-    for (const QString &argument : arguments.mid(1)) {
-        if (known.contains(argument))
+    const QStringList withFile{QStringLiteral("--periodo"), QStringLiteral("--verificar-periodo")};
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (known.contains(argument)) {
             continue;
-        if (argument.startsWith('-') && argument.size() > 1)
+        }
+        if (withFile.contains(argument)) {
+            if (i + 1 == arguments.size()) {
+                return QStringLiteral("falta el archivo después de «%1».").arg(argument);
+            }
+            ++i;
+            continue;
+        }
+        if (argument.startsWith('-') && argument.size() > 1) {
             return QStringLiteral("opción no válida «%1».").arg(argument);
+        }
         return QStringLiteral("argumento no esperado «%1».").arg(argument);
     }
     return QStringLiteral("argumentos no válidos.");
+}
+
+// 2008-03-01 as 01/03/2008.
+QString dayText(const std::string &isoDate)
+{
+    const QString date = QString::fromStdString(isoDate);
+    return QStringLiteral("%1/%2/%3").arg(date.mid(8, 2), date.mid(5, 2), date.left(4));
 }
 
 }  // namespace
@@ -52,36 +78,70 @@ CommandLineRequest readCommandLine(const QStringList &arguments, const QString &
     QCommandLineParser parser;
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption showVersion({QStringLiteral("v"), QStringLiteral("version")}, QString());
-    parser.addOptions({help, showVersion});
+    const QCommandLineOption period(QStringLiteral("periodo"), QString(), QStringLiteral("ARCHIVO"));
+    const QCommandLineOption verify(QStringLiteral("verificar-periodo"), QString(), QStringLiteral("ARCHIVO"));
+    parser.addOptions({help, showVersion, period, verify});
 
     const bool parsed = parser.parse(arguments);
-    if (!parsed || !parser.positionalArguments().isEmpty())
-        return {CommandLineAction::Refuse, refusal(whatIsWrong(arguments))};
-    if (parser.isSet(help))
-        return {CommandLineAction::ShowHelp, helpText()};
-    if (parser.isSet(showVersion))
-        return {CommandLineAction::ShowVersion, QStringLiteral("%1 %2\n").arg(kProgram, version)};
-    return {};
+    if (!parsed || !parser.positionalArguments().isEmpty() || parser.values(period).size() > 1
+        || parser.values(verify).size() > 1) {
+        return {CommandLineAction::Refuse, refusal(whatIsWrong(arguments)), {}};
+    }
+    if (parser.isSet(help)) {
+        return {CommandLineAction::ShowHelp, helpText(), {}};
+    }
+    if (parser.isSet(showVersion)) {
+        return {CommandLineAction::ShowVersion, QStringLiteral("%1 %2\n").arg(kProgram, version), {}};
+    }
+    if (parser.isSet(verify)) {
+        return {CommandLineAction::VerifyPeriod, {}, parser.value(verify)};
+    }
+    return {CommandLineAction::Start, {}, parser.value(period)};
 }
 
-std::optional<int> answerCommandLine(int argc, char *argv[])
+PeriodVerdict verifyPeriod(const QString &file)
+{
+    const PeriodReading reading = readPeriodFile(QFile::encodeName(file).toStdString());
+    const QString name = QFileInfo(file).fileName();
+    if (const auto &period = reading.period) {
+        return {true, QStringLiteral("%1: el período es correcto: «%2», desde el %3, %4 cargos.\n")
+                          .arg(name, QString::fromStdString(period->name), dayText(period->startDate))
+                          .arg(period->positions.size())};
+    }
+    QString text;
+    for (const PeriodProblem &problem : reading.problems) {
+        text += QString::fromStdString(problemText(problem, name.toStdString())) + QLatin1Char('\n');
+    }
+    return {false, text};
+}
+
+CommandLineRequest answerCommandLine(int argc, char *argv[], std::optional<int> &status)
 {
     QStringList arguments;
-    for (int i = 0; i < argc; ++i)
+    for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
     const CommandLineRequest request = readCommandLine(arguments, QStringLiteral(RECIBO_VERSION));
     switch (request.action) {
     case CommandLineAction::Start:
-        return std::nullopt;
+        break;
     case CommandLineAction::Refuse:
         std::fputs(request.text.toLocal8Bit().constData(), stderr);
-        return kUsageError;
+        status = kUsageError;
+        break;
     case CommandLineAction::ShowHelp:
     case CommandLineAction::ShowVersion:
         std::fputs(request.text.toLocal8Bit().constData(), stdout);
-        return 0;
+        status = 0;
+        break;
+    case CommandLineAction::VerifyPeriod: {
+        const PeriodVerdict verdict = verifyPeriod(request.periodFile);
+        std::fputs(verdict.text.toLocal8Bit().constData(), verdict.correct ? stdout : stderr);
+        status = verdict.correct ? 0 : 1;
+        break;
     }
-    return std::nullopt;
+    }
+    return request;
 }
 
 }  // namespace recibo::app

@@ -2,10 +2,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 
 #include "command_line.h"
 #include "ingreso_window.h"
+#include "period_library.h"
 #include "spanish_translations.h"
 
 namespace {
@@ -23,7 +25,9 @@ bool hasDisplay()
 
 int main(int argc, char *argv[])
 {
-    if (const auto status = recibo::app::answerCommandLine(argc, argv))
+    std::optional<int> status;
+    const recibo::app::CommandLineRequest request = recibo::app::answerCommandLine(argc, argv, status);
+    if (status)
         return *status;
     if (!hasDisplay()) {
         std::fputs("No hay pantalla: ejecute el programa en un escritorio, o sin él con "
@@ -33,7 +37,8 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     recibo::ui::installSpanishTranslations(app);
-    recibo::entry::IngresoWindow window;
+    const recibo::entry::PeriodLibrary periods(recibo::entry::periodFolders(), request.periodFile);
+    recibo::entry::IngresoWindow window(periods.offer());
     window.show();
     return app.exec();
 }

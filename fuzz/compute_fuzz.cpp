@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "builtin_period.h"
 #include "compute.h"
 #include "snapshot_bytes.h"
 #include "working_text.h"
@@ -75,7 +76,7 @@ void checkFailure(const Failure &failure, const Snapshot &snapshot)
 void checkWorking(const Snapshot &snapshot, char separator, const Receipt &plain)
 {
     ReceiptWorking working;
-    const Outcome outcome = compute(snapshot, separator, working);
+    const Outcome outcome = compute(snapshot, builtInPeriod(), separator, working);
     const auto *receipt = std::get_if<Receipt>(&outcome);
     require(receipt != nullptr && receipt->rowCount == plain.rowCount, "the working changed the receipt");
     for (std::size_t i = 0; i < receipt->rowCount; ++i) {
@@ -91,7 +92,7 @@ void checkWorking(const Snapshot &snapshot, char separator, const Receipt &plain
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const fuzz::FuzzInput input = fuzz::fromBytes(data, size);
-    const Outcome outcome = compute(input.snapshot, input.decimalSeparator);
+    const Outcome outcome = compute(input.snapshot, builtInPeriod(), input.decimalSeparator);
     if (const auto *receipt = std::get_if<Receipt>(&outcome)) {
         checkReceipt(*receipt, input.decimalSeparator);
         checkWorking(input.snapshot, input.decimalSeparator, *receipt);

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "builtin_period.h"
 #include "case_json.h"
 #include "snapshot_bytes.h"
 
@@ -34,7 +35,7 @@ int main(int argc, char *argv[])
     for (int i = 3; i < argc; ++i) {
         const std::filesystem::path casePath = argv[i];
         std::ifstream in(casePath);
-        const auto input = recibo::cases::inputFromJson(nlohmann::ordered_json::parse(in).at("input"));
+        const auto input = recibo::cases::inputFromJson(nlohmann::ordered_json::parse(in).at("input"), recibo::builtInPeriod());
         writeFile(computeDir / casePath.stem(),
                   recibo::fuzz::toBytes({input.snapshot, input.decimalSeparator}));
         for (const auto &field : recibo::fuzz::kTextFields) {

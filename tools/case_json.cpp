@@ -4,9 +4,7 @@
 #include <map>
 #include <stdexcept>
 
-#include "catalogue.h"
 #include "input_fields.h"
-#include "seniority_zone.h"
 #include "working_text.h"
 
 namespace recibo::cases {
@@ -27,7 +25,7 @@ const std::map<std::string, ValueType, std::less<>> &otherKeys()
         };
         for (const CategoryOption &option : kCategoryOptions)
             k.emplace(option.control, ValueType::Tick);
-        for (std::size_t i = 1; i <= kSeniorityBrackets.size(); ++i)
+        for (std::size_t i = 1; i <= kSeniorityBracketCount; ++i)
             k.emplace("Option" + std::to_string(i), ValueType::Tick);
         return k;
     }();
@@ -133,7 +131,7 @@ void readText(const Json &input, std::string_view key, std::string &target)
 }
 
 // Fills what the dialog's "Listo" would show for a catalogue code; the case's own boxes come later.
-void readPosition(const Json &input, Snapshot &s)
+void readPosition(const Json &input, const Period &period, Snapshot &s)
 {
     if (!input.contains("position"))
         return;
@@ -141,8 +139,8 @@ void readPosition(const Json &input, Snapshot &s)
     readText(position, "code", s.codigocargo);
     readText(position, "name", s.cargox);
     readText(position, "basic_text", s.puntosbasicos);
-    const auto index = catalogue::findByCode(s.codigocargo);
-    const catalogue::Position *row = index ? catalogue::rowAt(*index) : nullptr;
+    const auto index = period.findPosition(s.codigocargo);
+    const Position *row = index ? period.positionAt(*index) : nullptr;
     if (!row)
         return;
     if (!position.contains("name"))
@@ -157,19 +155,19 @@ void readPosition(const Json &input, Snapshot &s)
 }
 
 // The options themselves may stand for the bracket: the first one set counts.
-void readSeniority(const Json &input, Snapshot &s)
+void readSeniority(const Json &input, const Period &period, Snapshot &s)
 {
     int optionSet = 0;
-    for (int option = static_cast<int>(kSeniorityBrackets.size()); option >= 1; --option)
+    for (int option = static_cast<int>(kSeniorityBracketCount); option >= 1; --option)
         if (isSet(input, "Option" + std::to_string(option)))
             optionSet = option;
     if (input.contains("bracket") || optionSet > 0) {
         const int option = input.contains("bracket") ? input["bracket"].get<int>() : optionSet;
-        if (option < 0 || option > static_cast<int>(kSeniorityBrackets.size()))
+        if (option < 0 || option > static_cast<int>(kSeniorityBracketCount))
             throw std::invalid_argument("bracket must be 0..12");
         s.seniorityOption = option;
         if (option > 0) {
-            s.pctantig = kSeniorityBrackets[static_cast<std::size_t>(option - 1)].percent;
+            s.pctantig = period.seniority[static_cast<std::size_t>(option - 1)].percent;
             s.porcantig = percentText(s.pctantig);
         }
     }
@@ -201,14 +199,14 @@ const char *failureName(FailureKind kind)
 
 }  // namespace
 
-CaseInput inputFromJson(const Json &input)
+CaseInput inputFromJson(const Json &input, const Period &period)
 {
     checkInput(input);
     CaseInput result;
     Snapshot &s = result.snapshot;
     s.category = categoryFrom(input);
-    readPosition(input, s);
-    readSeniority(input, s);
+    readPosition(input, period, s);
+    readSeniority(input, period, s);
     if (input.contains("zona"))
         s.zona = input["zona"].get<int>();
     // The fields given by the case override what the position and the bracket filled in.

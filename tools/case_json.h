@@ -13,9 +13,10 @@ struct CaseInput {
     char decimalSeparator = '.';
 };
 
-// Keys left out take the start state of the data-entry window. Throws nlohmann::json errors on a
+// Keys left out take the start state of the data-entry window; a position code and a seniority
+// bracket take their points and percentage from `period`. Throws nlohmann::json errors on a
 // malformed case.
-CaseInput inputFromJson(const nlohmann::ordered_json &input);
+CaseInput inputFromJson(const nlohmann::ordered_json &input, const Period &period);
 
 // The outcome in the shape of a case's "expected" member. With `working`, each row gets a
 // "working" member {"text", "formula"} and the totals a "working" member with one for each total.

@@ -1,30 +1,64 @@
 // Runs receipt case files through the computation and prints each outcome as JSON:
-//   receipt_case [--explain] CASE.json...   ("-" reads one case from standard input)
+//   receipt_case [--explain] [--periodo PERIODO.toml] CASE.json...   ("-" reads one case from standard input)
+//   receipt_case --exportar-periodo
 // A case is {"input": {...}} (an "expected" member, if any, is ignored) or the input object itself.
-// --explain adds to each row and total how it was reached: {"text", "formula"}.
+// --explain adds to each row and total how it was reached: {"text", "formula"}. --periodo computes
+// with that period instead of the built-in one; --exportar-periodo writes the built-in period's file.
 
-#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "builtin_period.h"
 #include "case_json.h"
+#include "period_reader.h"
 
 namespace {
 
-int runCase(std::istream &stream, const std::string &name, bool explained)
+struct Options {
+    bool explained = false;
+    bool exportPeriod = false;
+    std::optional<std::string> periodFile;
+    std::vector<std::string> cases;
+};
+
+std::optional<Options> readOptions(int argc, char **argv)
+{
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--explain")
+            options.explained = true;
+        else if (argument == "--exportar-periodo")
+            options.exportPeriod = true;
+        else if (argument == "--periodo" && i + 1 < argc)
+            options.periodFile = argv[++i];
+        else if (argument.starts_with("--"))
+            return std::nullopt;
+        else
+            options.cases.push_back(argument);
+    }
+    if (options.exportPeriod != options.cases.empty())
+        return std::nullopt;
+    return options;
+}
+
+int runCase(std::istream &stream, const std::string &name, const recibo::Period &period, bool explained)
 {
     try {
         const auto json = nlohmann::ordered_json::parse(stream);
         const auto &input = json.contains("input") ? json["input"] : json;
-        const auto in = recibo::cases::inputFromJson(input);
+        const auto in = recibo::cases::inputFromJson(input, period);
         if (!explained) {
-            const auto outcome = recibo::compute(in.snapshot, in.decimalSeparator);
+            const auto outcome = recibo::compute(in.snapshot, period, in.decimalSeparator);
             std::cout << recibo::cases::outcomeToJson(outcome).dump(2) << '\n';
             return 0;
         }
         const auto working = std::make_unique<recibo::ReceiptWorking>();
-        const auto outcome = recibo::compute(in.snapshot, in.decimalSeparator, *working);
+        const auto outcome = recibo::compute(in.snapshot, period, in.decimalSeparator, *working);
         std::cout << recibo::cases::outcomeToJson(outcome, working.get()).dump(2) << '\n';
         return 0;
     } catch (const std::exception &error) {
@@ -37,17 +71,30 @@ int runCase(std::istream &stream, const std::string &name, bool explained)
 
 int main(int argc, char **argv)
 {
-    const bool explained = argc > 1 && std::strcmp(argv[1], "--explain") == 0;
-    const int first = explained ? 2 : 1;
-    if (argc <= first) {
-        std::cerr << "usage: receipt_case [--explain] CASE.json... (or - for standard input)\n";
+    const auto options = readOptions(argc, argv);
+    if (!options) {
+        std::cerr << "usage: receipt_case [--explain] [--periodo PERIOD.toml] CASE.json... (or - for standard input)\n"
+                     "       receipt_case --exportar-periodo\n";
         return 2;
     }
+    if (options->exportPeriod) {
+        std::cout << recibo::builtInPeriodText();
+        return std::cout ? 0 : 1;
+    }
+    std::optional<recibo::Period> chosen;
+    if (options->periodFile) {
+        recibo::PeriodReading reading = recibo::readPeriodFile(*options->periodFile);
+        for (const recibo::PeriodProblem &problem : reading.problems)
+            std::cerr << recibo::problemText(problem, *options->periodFile) << '\n';
+        if (!reading.period)
+            return 1;
+        chosen = std::move(reading.period);
+    }
+    const recibo::Period &period = chosen ? *chosen : recibo::builtInPeriod();
     int status = 0;
-    for (int i = first; i < argc; ++i) {
-        const std::string name = argv[i];
+    for (const std::string &name : options->cases) {
         if (name == "-") {
-            status |= runCase(std::cin, name, explained);
+            status |= runCase(std::cin, name, period, options->explained);
             continue;
         }
         std::ifstream file(name);
@@ -56,7 +103,7 @@ int main(int argc, char **argv)
             status = 1;
             continue;
         }
-        status |= runCase(file, name, explained);
+        status |= runCase(file, name, period, options->explained);
     }
     return status;
 }

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <new>
 
+#include "builtin_period.h"
 #include "compute.h"
 #include "working_text.h"
 
@@ -72,10 +73,10 @@ void run(benchmark::State &state, const Snapshot &snapshot, std::size_t expected
 {
     const long before = allocations.load();
     for (auto _ : state) {
-        auto outcome = recibo::compute(snapshot, '.');
+        auto outcome = recibo::compute(snapshot, recibo::builtInPeriod(), '.');
         benchmark::DoNotOptimize(outcome);
     }
-    const auto outcome = recibo::compute(snapshot, '.');
+    const auto outcome = recibo::compute(snapshot, recibo::builtInPeriod(), '.');
     const auto *receipt = std::get_if<recibo::Receipt>(&outcome);
     if (!receipt || receipt->rowCount != expectedRows)
         state.SkipWithError("unexpected receipt");
@@ -93,7 +94,7 @@ void runWithWorking(benchmark::State &state, bool withText)
     recibo::ReceiptWorking working;
     const long before = allocations.load();
     for (auto _ : state) {
-        auto outcome = recibo::compute(snapshot, '.', working);
+        auto outcome = recibo::compute(snapshot, recibo::builtInPeriod(), '.', working);
         benchmark::DoNotOptimize(outcome);
         if (!withText)
             continue;

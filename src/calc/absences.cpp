@@ -6,40 +6,35 @@
 namespace recibo::detail {
 namespace {
 
-constexpr double kAbsenceShareOneDay = 0.25;
-constexpr double kAbsenceShareTwoDays = 0.5;
-constexpr double kAbsenceShareThreeDays = 0.75;
-constexpr double kAbsenceWholeAfterDays = 3;  // more days than this withhold all of item 188
-
-// The share of item 188 withheld for this many days, or nothing when all or none of it is.
-std::optional<double> absenceShare(double days)
+// The share of item 188 withheld for this many days, or nothing when all or none of it is: the
+// period lists a share for 1, 2, 3... whole days.
+std::optional<double> absenceShare(const std::vector<double> &shares, double days)
 {
-    if (days == 1)
-        return kAbsenceShareOneDay;
-    if (days == 2)
-        return kAbsenceShareTwoDays;
-    if (days == 3)
-        return kAbsenceShareThreeDays;
+    for (std::size_t i = 0; i < shares.size(); ++i)
+        if (days == static_cast<double>(i + 1))
+            return shares[i];
     return std::nullopt;
 }
 
-Money withheld(Money productivity, double days, Working *working)
+Money withheld(const std::vector<double> &shares, Money productivity, double days, Working *working)
 {
+    // More days than the period lists withhold all of item 188.
+    const auto wholeAfterDays = static_cast<double>(shares.size());
     const Figure absence{"inasistencias #", days, Unit::Days};
-    if (const auto share = absenceShare(days)) {
+    if (const auto share = absenceShare(shares, days)) {
         const Money amount = toMoney(productivity.toDouble() * *share);
         if (working)
             *working = product(amount, {asMoney("188 #", productivity.toDouble()), asNumber("#", *share)},
                                {when(absence)});
         return amount;
     }
-    if (days > kAbsenceWholeAfterDays) {
+    if (days > wholeAfterDays) {
         if (working)
-            *working = pick(productivity, {within(absence, Band{.low = kAbsenceWholeAfterDays, .lowIncluded = false})},
+            *working = pick(productivity, {within(absence, Band{.low = wholeAfterDays, .lowIncluded = false})},
                             asMoney("todo el 188 #", productivity.toDouble()));
         return productivity;
     }
-    return Money();  // no days, a negative count or a fraction below three
+    return Money();  // no days, a negative count or a fraction within the listed days
 }
 
 }  // namespace
@@ -49,7 +44,8 @@ bool absenceReduction(Calculation &calc)
     const auto days = calc.read<fields::dinasist>();
     if (!days)
         return false;
-    calc.amounts.reajuste188 = withheld(calc.amounts.monto188, *days, calc.working(&Amounts::reajuste188));
+    calc.amounts.reajuste188 =
+        withheld(calc.period.absenceShares, calc.amounts.monto188, *days, calc.working(&Amounts::reajuste188));
     return true;
 }
 

@@ -8,15 +8,17 @@
 namespace recibo::detail {
 namespace {
 
-// No real hour or point count comes near this; far below it every amount, sum and percentage of
-// the receipt stays inside the money range.
+// No real hour or point count comes near this.
 constexpr double kMaxQuantity = 1e9;
+// No amount a quantity makes may pass this: with a period's largest rates, every sum and
+// percentage of the receipt then stays inside the money range.
+constexpr double kMaxAmount = 1e11;
 
 }  // namespace
 
-Calculation::Calculation(const Snapshot &input, char decimalSeparator, Receipt &receipt,
+Calculation::Calculation(const Snapshot &input, const Period &rates, char decimalSeparator, Receipt &receipt,
                          ReceiptWorking *working)
-    : in(input), separator(decimalSeparator), receipt_(receipt), receiptWorking_(working)
+    : in(input), period(rates), separator(decimalSeparator), receipt_(receipt), receiptWorking_(working)
 {
     if (working) {
         working->separator = decimalSeparator;
@@ -106,6 +108,15 @@ std::optional<double> Calculation::readBoundedDouble(std::string_view field, con
         return std::nullopt;
     }
     return value;
+}
+
+std::optional<Money> Calculation::boundedAmount(std::string_view field, const std::string &text, double value)
+{
+    if (!(std::fabs(value) <= kMaxAmount)) {
+        fail(FailureKind::Limit, field, text);
+        return std::nullopt;
+    }
+    return toMoney(value);
 }
 
 std::optional<Money> Calculation::readBoundedMoney(std::string_view field, const std::string &text)

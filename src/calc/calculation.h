@@ -12,6 +12,7 @@
 
 #include "input_fields.h"
 #include "money.h"
+#include "period.h"
 #include "receipt.h"
 #include "snapshot.h"
 #include "working.h"
@@ -110,11 +111,12 @@ enum class AmountPrefix { Attached, Spaced };  // "$590" for the category row, "
 class Calculation {
 public:
     // `working`, when given, receives each row's working as the row is written.
-    Calculation(const Snapshot &input, char decimalSeparator, Receipt &receipt,
+    Calculation(const Snapshot &input, const Period &period, char decimalSeparator, Receipt &receipt,
                 ReceiptWorking *working = nullptr);
     ~Calculation();
 
     const Snapshot &in;
+    const Period &period;  // every rate, cap and table the rules use
     const char separator;
     Amounts amounts;
     // Middle texts of the 006, 084 and 113 rows, set by the category step.
@@ -170,6 +172,14 @@ public:
     }
     void fail(FailureKind kind, std::string_view field, const std::string &text);
 
+    // An amount a field's quantity makes at the period's rates, converted to money; past the
+    // largest amount a receipt can add up, the field's text is refused as too large.
+    template <const TextField &Field>
+    std::optional<Money> amountOf(double value)
+    {
+        return boundedAmount(Field.control, in.*Field.value, value);
+    }
+
     std::optional<Failure> failure;
 
 private:
@@ -178,6 +188,7 @@ private:
     std::optional<std::int16_t> readWhole16(std::string_view field, const std::string &text);
     std::optional<std::uint8_t> readCount(std::string_view field, const std::string &text);
     std::optional<Money> readBoundedMoney(std::string_view field, const std::string &text);
+    std::optional<Money> boundedAmount(std::string_view field, const std::string &text, double value);
 
     void writeRow(std::string_view code, std::string_view description,
                   std::optional<std::string_view> middle, Money amount, AmountColumn column,

@@ -5,14 +5,14 @@
 namespace recibo {
 namespace {
 
-Outcome run(const Snapshot &snapshot, char decimalSeparator, ReceiptWorking *working)
+Outcome run(const Snapshot &snapshot, const Period &period, char decimalSeparator, ReceiptWorking *working)
 {
     if (snapshot.category == Category::None)
         return Failure{FailureKind::NoCategory, {}, {}};
 
     Outcome outcome{std::in_place_type<Receipt>};
     Receipt &receipt = std::get<Receipt>(outcome);
-    detail::Calculation calc(snapshot, decimalSeparator, receipt, working);
+    detail::Calculation calc(snapshot, period, decimalSeparator, receipt, working);
 
     const bool categoryDone = snapshot.category == Category::Cargo ? detail::positionItems(calc)
                                                                    : detail::hoursItems(calc);
@@ -36,14 +36,14 @@ Outcome run(const Snapshot &snapshot, char decimalSeparator, ReceiptWorking *wor
 
 }  // namespace
 
-Outcome compute(const Snapshot &snapshot, char decimalSeparator)
+Outcome compute(const Snapshot &snapshot, const Period &period, char decimalSeparator)
 {
-    return run(snapshot, decimalSeparator, nullptr);
+    return run(snapshot, period, decimalSeparator, nullptr);
 }
 
-Outcome compute(const Snapshot &snapshot, char decimalSeparator, ReceiptWorking &working)
+Outcome compute(const Snapshot &snapshot, const Period &period, char decimalSeparator, ReceiptWorking &working)
 {
-    return run(snapshot, decimalSeparator, &working);
+    return run(snapshot, period, decimalSeparator, &working);
 }
 
 }  // namespace recibo

@@ -1,4 +1,4 @@
-// Item 001 for the two hours categories: hours turned into points at a fixed rate per hour.
+// Item 001 for the two hours categories: hours turned into points at the period's rate per hour.
 
 #include "calculation.h"
 #include "working_record.h"
@@ -7,14 +7,12 @@ namespace recibo::detail {
 namespace {
 
 struct HoursLevel {
-    double pointsPerHour;
     std::string_view description;  // the 001 row
     std::string_view headerName;   // carsel
 };
 
-constexpr double kHourPointValue = 0.59;
-constexpr HoursLevel kSecondary{64.7, "Hs. N. Medio", "Horas de nivel medio"};
-constexpr HoursLevel kHigher{86.9, "Hs. N. Superior", "Horas de nivel superior"};
+constexpr HoursLevel kSecondary{"Hs. N. Medio", "Horas de nivel medio"};
+constexpr HoursLevel kHigher{"Hs. N. Superior", "Horas de nivel superior"};
 
 }  // namespace
 
@@ -24,14 +22,21 @@ bool hoursItems(Calculation &calc)
     const HoursLevel &level = secondary ? kSecondary : kHigher;
     const std::string &quantity = secondary ? calc.in.numerohorasmed : calc.in.numerohorassup;
 
+    const double pointsPerHour = secondary ? calc.period.secondary.pointsPerHour : calc.period.higher.pointsPerHour;
+    const double pointValue = calc.period.hourPointValue;
+
     const auto hours = secondary ? calc.read<fields::numerohorasmed>() : calc.read<fields::numerohorassup>();
     if (!hours)
         return false;
-    const double points = *hours * level.pointsPerHour;
-    calc.amounts.monto001 = toMoney(points * kHourPointValue);
+    const double points = *hours * pointsPerHour;
+    const auto amount = secondary ? calc.amountOf<fields::numerohorasmed>(points * pointValue)
+                                  : calc.amountOf<fields::numerohorassup>(points * pointValue);
+    if (!amount)
+        return false;
+    calc.amounts.monto001 = *amount;
     if (Working *w = calc.working(&Amounts::monto001))
-        *w = product(calc.amounts.monto001, {asHours("#", *hours), asNumber("# puntos por hora", level.pointsPerHour),
-                                             asMoney("valor del punto #", kHourPointValue)});
+        *w = product(calc.amounts.monto001, {asHours("#", *hours), asNumber("# puntos por hora", pointsPerHour),
+                                             asMoney("valor del punto #", pointValue)});
 
     ReceiptHeader &header = calc.header();
     header.Label11 = "Cantidad de horas";

@@ -7,10 +7,6 @@
 namespace recibo::detail {
 namespace {
 
-constexpr int kTopUpBasicPointsAbove = 900;
-constexpr double kTopUpZoneFactor = 1.07;
-constexpr double kTopUpDeductionRate = 0.196;
-constexpr double kMinimumPay = 1290;
 // What the net pay of the test starts from; item 188 enters undiminished, so absences reach the
 // test only through the taxable part.
 constexpr auto kTopUpGross = joined(kCategoryBase, std::array<Term, 4>{{
@@ -25,23 +21,25 @@ constexpr auto kTopUpGross = joined(kCategoryBase, std::array<Term, 4>{{
 void minimumTopUp(Calculation &calc)
 {
     Amounts &a = calc.amounts;
-    if (calc.in.category != Category::Cargo || a.basicPoints <= kTopUpBasicPointsAbove)
+    const Period &period = calc.period;
+    if (calc.in.category != Category::Cargo || a.basicPoints <= period.topUpBasicPointsAbove)
         return;
-    const Money zone = toMoney(a.monto078.toDouble() * kTopUpZoneFactor);
+    const double minimumPay = period.minimumPay.toDouble();
+    const Money zone = toMoney(a.monto078.toDouble() * period.topUpZoneFactor);
     const Money taxable = a.remunerativo - a.monto006 - a.monto014 - zone;
-    const double deductions = taxable.toDouble() * kTopUpDeductionRate;
+    const double deductions = taxable.toDouble() * period.topUpDeductionRate;
     const Money gross = sumOf<kTopUpGross>(a);
     const double net = gross.toDouble() - deductions;
-    if (net < kMinimumPay) {
-        a.monto172 = toMoney(kMinimumPay - net);
+    if (net < minimumPay) {
+        a.monto172 = toMoney(minimumPay - net);
         if (Working *w = calc.working(&Amounts::monto172)) {
             w->rule = Rule::MinimumTopUp;
             w->operands = {asMoney("remunerativo #", a.remunerativo.toDouble()), asMoney("006 #", a.monto006.toDouble()),
                            asMoney("014 #", a.monto014.toDouble()), asMoney("078 #", a.monto078.toDouble()),
-                           asNumber("#", kTopUpZoneFactor), asMoney("#", zone.toDouble()),
-                           asMoney("#", taxable.toDouble()), asNumber("#", kTopUpDeductionRate),
+                           asNumber("#", period.topUpZoneFactor), asMoney("#", zone.toDouble()),
+                           asMoney("#", taxable.toDouble()), asNumber("#", period.topUpDeductionRate),
                            {"#", deductions, Unit::Money, false, true}, itemised("#", gross),
-                           {"#", net, Unit::Money, false, true}, asMoney("mínimo #", kMinimumPay)};
+                           {"#", net, Unit::Money, false, true}, asMoney("mínimo #", minimumPay)};
             recordParts<kTopUpGross>(*w, a);
             w->result = a.monto172;
         }

@@ -6,14 +6,6 @@
 namespace recibo::detail {
 namespace {
 
-constexpr double kBasicPointValue = 0.59;      // basic, basic-complement and differentiated task
-constexpr double kDayPointValue = 0.71;        // full day and extended day
-constexpr std::int16_t kMinDayPoints = 1;      // a 052 row needs at least one point
-
-}  // namespace
-
-namespace {
-
 // The basic points, and the receipt header that names the position.
 bool readBasicPoints(Calculation &calc)
 {
@@ -59,15 +51,16 @@ std::optional<double> readOtherPoints(Calculation &calc)
 void writeRows(Calculation &calc, double complementPoints)
 {
     Amounts &a = calc.amounts;
+    const int minDayPoints = calc.period.minDayPoints;
     calc.writeEarnings("001", "Asign. de la categoría", "1", &Amounts::monto001, AmountPrefix::Attached);
     if (complementPoints > 0)
         calc.writeEarnings("002", "Comp. de Básico", "", &Amounts::monto002);
     else
         a.monto002 = Money();
     // Both 052 rows show the sum of the two day amounts; no catalogue row has both.
-    if (a.fullDayPoints >= kMinDayPoints)
+    if (a.fullDayPoints >= minDayPoints)
         calc.writeEarnings("052", "Jornada completa", "", &Amounts::monto052);
-    if (a.extendedDayPoints >= kMinDayPoints)
+    if (a.extendedDayPoints >= minDayPoints)
         calc.writeEarnings("052", "Prol. de Jornada", "", &Amounts::monto052);
     if (a.taskPoints > Money())
         calc.writeEarnings("016", "Tarea diferenciada", "", &Amounts::monto016);
@@ -79,13 +72,14 @@ void writeRows(Calculation &calc, double complementPoints)
 void dayAmounts(Calculation &calc)
 {
     Amounts &a = calc.amounts;
-    const Money fullDay = toMoney(a.fullDayPoints * kDayPointValue);
-    const Money extendedDay = toMoney(a.extendedDayPoints * kDayPointValue);
+    const double dayPointValue = calc.period.dayPointValue;
+    const Money fullDay = toMoney(a.fullDayPoints * dayPointValue);
+    const Money extendedDay = toMoney(a.extendedDayPoints * dayPointValue);
     a.monto052 = fullDay + extendedDay;
     Working *w = calc.working(&Amounts::monto052);
     if (!w)
         return;
-    const Figure value = asMoney("valor del punto #", kDayPointValue);
+    const Figure value = asMoney("valor del punto #", dayPointValue);
     const Figure full = asPoints("puntos de jornada completa #", a.fullDayPoints);
     const Figure extended = asPoints("puntos de prolongación de jornada #", a.extendedDayPoints);
     if (extendedDay == Money())
@@ -103,18 +97,23 @@ bool positionItems(Calculation &calc)
     if (!readBasicPoints(calc))
         return false;
     Amounts &a = calc.amounts;
-    constexpr Figure pointValue = asMoney("valor del punto #", kBasicPointValue);
-    a.monto001 = toMoney(a.basicPoints * kBasicPointValue);
+    const double basicPointValue = calc.period.basicPointValue;
+    const Figure pointValue = asMoney("valor del punto #", basicPointValue);
+    a.monto001 = toMoney(a.basicPoints * basicPointValue);
     if (Working *w = calc.working(&Amounts::monto001))
         *w = product(a.monto001, {asPoints("puntos básicos #", a.basicPoints), pointValue});
     const auto complement = readOtherPoints(calc);
     if (!complement)
         return false;
-    a.monto002 = toMoney(kBasicPointValue * *complement);
+    const auto complementAmount = calc.amountOf<fields::compbas>(basicPointValue * *complement);
+    const auto taskAmount = calc.amountOf<fields::tardif>(a.taskPoints.toDouble() * basicPointValue);
+    if (!complementAmount || !taskAmount)
+        return false;
+    a.monto002 = *complementAmount;
     if (Working *w = calc.working(&Amounts::monto002))
         *w = product(a.monto002, {asPoints("puntos de complemento básico #", *complement), pointValue});
     dayAmounts(calc);
-    a.monto016 = toMoney(a.taskPoints.toDouble() * kBasicPointValue);
+    a.monto016 = *taskAmount;
     if (Working *w = calc.working(&Amounts::monto016))
         *w = product(a.monto016, {asPoints("puntos de tarea diferenciada #", a.taskPoints.toDouble()), pointValue});
     writeRows(calc, *complement);

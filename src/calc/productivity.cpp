@@ -6,7 +6,6 @@
 namespace recibo::detail {
 namespace {
 
-constexpr double kProductivityRate = 0.07;
 constexpr auto kProductivityBase =
     joined(kCategoryBase, std::array<Term, 2>{{{"010", &Amounts::monto010}, {"078", &Amounts::monto078}}});
 // The base of the percentage deductions: neither the national items, the top-up, transport nor the
@@ -26,12 +25,13 @@ void productivity(Calculation &calc)
 {
     Amounts &a = calc.amounts;
     const Money base = sumOf<kProductivityBase>(a);
-    a.monto188 = toMoney(base.toDouble() * kProductivityRate);
+    const double rate = calc.period.productivityRate;
+    a.monto188 = toMoney(base.toDouble() * rate);
     if (Working *w = calc.working(&Amounts::monto188)) {
-        *w = product(a.monto188, {itemised("base #", base), asNumber("#", kProductivityRate)});
+        *w = product(a.monto188, {itemised("base #", base), asNumber("#", rate)});
         recordParts<kProductivityBase>(*w, a);
     }
-    calc.writeEarnings("188", "Plus Productividad", "7.0", &Amounts::monto188);
+    calc.writeEarnings("188", "Plus Productividad", calc.period.productivityShown, &Amounts::monto188);
 }
 
 void remunerativeSubtotal(Calculation &calc)

@@ -1,25 +1,7 @@
 // Items 010 (seniority) and 078 (school zone): percentages of the category base.
 
-#include "seniority_zone.h"
-
 #include "calculation.h"
 #include "working_record.h"
-
-namespace recibo {
-
-std::string percentText(std::uint8_t percent)
-{
-    return std::to_string(percent) + " %";
-}
-
-std::uint8_t zonePercent(int zoneIndex)
-{
-    if (zoneIndex < 0 || zoneIndex >= static_cast<int>(kZones.size()))
-        return 0;
-    return kZones[static_cast<std::size_t>(zoneIndex)].percent;
-}
-
-}  // namespace recibo
 
 namespace recibo::detail {
 namespace {
@@ -50,13 +32,13 @@ void seniorityAndZone(Calculation &calc)
     if (calc.in.pctantig > 0)
         calc.writeEarnings("010", "Antigüedad", calc.in.porcantig, &Amounts::monto010);
 
-    const std::uint8_t pctzona = zonePercent(calc.in.zona);
+    const std::uint8_t pctzona = calc.period.zonePercent(calc.in.zona);
     if (pctzona > 0) {
         Working *w = calc.working(&Amounts::monto078);
         a.monto078 = percentOf(a, base, pctzona, "#", w);
         if (w) {
             w->rowLabel = "zona";
-            w->rowCaption = kZones[static_cast<std::size_t>(calc.in.zona)].name;
+            w->rowCaption = calc.period.zones[static_cast<std::size_t>(calc.in.zona)].name;
         }
         calc.writeEarnings("078", "As. por zona", percentText(pctzona), &Amounts::monto078);
     }

@@ -4,13 +4,6 @@
 #include "working_record.h"
 
 namespace recibo::detail {
-namespace {
-
-constexpr double kTransportRatePerKm = 0.13472;
-constexpr double kWeeksPerMonth = 4;
-constexpr double kTransportCeiling = 161.8;
-
-}  // namespace
 
 bool transport(Calculation &calc)
 {
@@ -19,15 +12,16 @@ bool transport(Calculation &calc)
     const auto km = calc.read<fields::cantkm>();
     if (!km)
         return false;
-    const double fare = *km * kTransportRatePerKm * kWeeksPerMonth;
-    const bool capApplied = fare >= kTransportCeiling;
+    const Period &period = calc.period;
+    const double fare = *km * period.transportRatePerKm * period.weeksPerMonth;
+    const bool capApplied = fare >= period.transportCeiling.toDouble();
     Amounts &a = calc.amounts;
-    a.monto029 = capApplied ? toMoney(kTransportCeiling) : toMoney(fare);
+    a.monto029 = capApplied ? period.transportCeiling : toMoney(fare);
     if (Working *w = calc.working(&Amounts::monto029))
         *w = cappedProduct(a.monto029,
-                           {{"# semanales", static_cast<double>(*km), Unit::Km}, asMoney("# por km", kTransportRatePerKm),
-                            asNumber("# semanas", kWeeksPerMonth)},
-                           fare, asMoney("tope #", kTransportCeiling), capApplied);
+                           {{"# semanales", static_cast<double>(*km), Unit::Km},
+                            asMoney("# por km", period.transportRatePerKm), asNumber("# semanas", period.weeksPerMonth)},
+                           fare, asMoney("tope #", period.transportCeiling.toDouble()), capApplied);
     calc.writeEarnings("029", "transporte por KM", "", &Amounts::monto029);
     return true;
 }

@@ -1,6 +1,5 @@
 #include "failure_message.h"
 
-#include "family.h"
 #include "input_fields.h"
 #include "number_text.h"
 #include "selection_dialog.h"
@@ -46,17 +45,18 @@ QString notANumber(const TextField *field, const QString &caption, const QString
     return QStringLiteral("%1: \"%2\" no es un número.").arg(caption, typed);
 }
 
-QString pastLimit(const Failure &failure, const TextField *field, const QString &caption, const QString &typed)
+QString pastLimit(const Failure &failure, const Period &period, const TextField *field, const QString &caption,
+                  const QString &typed)
 {
     if (!field || field->kind != NumberKind::Count) {
         // Hours and points so large that the amounts would leave the money range.
         return QStringLiteral("%1: \"%2\" es un número demasiado grande.").arg(caption, typed);
     }
     const std::optional<std::uint8_t> count = readCount(failure.text);
-    if (field == &fields::cantidadhijosdisc && count && *count > kMaxDisabledChildren) {
+    if (field == &fields::cantidadhijosdisc && count && *count > period.maxDisabledChildren()) {
         return QStringLiteral("%1: \"%2\" supera el máximo de %3 hijos diferenciados.")
             .arg(caption, typed)
-            .arg(kMaxDisabledChildren);
+            .arg(period.maxDisabledChildren());
     }
     return QStringLiteral("%1: \"%2\": hijos e hijos diferenciados juntos no pueden ser más de %3.")
         .arg(caption, typed)
@@ -65,7 +65,7 @@ QString pastLimit(const Failure &failure, const TextField *field, const QString 
 
 }  // namespace
 
-QString failureMessage(const Failure &failure)
+QString failureMessage(const Failure &failure, const Period &period)
 {
     const TextField *field = findTextField(failure.field);
     const QString caption = captionOf(field, failure.field);
@@ -79,7 +79,7 @@ QString failureMessage(const Failure &failure)
     case FailureKind::Conversion:
         return notANumber(field, caption, typed);
     case FailureKind::Limit:
-        return pastLimit(failure, field, caption, typed);
+        return pastLimit(failure, period, field, caption, typed);
     }
     return QString();
 }

@@ -11,7 +11,6 @@
 
 #include "controls.h"
 #include "ingreso_window.h"
-#include "seniority_zone.h"
 #include "twips.h"
 
 namespace recibo::entry {
@@ -134,7 +133,26 @@ void IngresoWindow::buildHeading()
                                 rectOf(120, 180, 1800, kLineHeight));
     caption->setBuddy(addTextBox(page_, fields::docente, rectOf(1920, 150, 4200, kBoxHeight), QString()));
     readOnlyBox(page_, "Text2", "Título", rectOf(6480, 150, 5280, kBoxHeight), "Recibo de haberes docente");
-    readOnlyBox(page_, "Text3", "Período", rectOf(6480, 540, 5280, kBoxHeight), "Marzo de 2.008");
+    const QRect periodPlace = rectOf(6480, 540, 5280, kBoxHeight);
+    if (offer_.periods.size() > 1) {
+        buildPeriodChooser(periodPlace);
+    } else {
+        readOnlyBox(page_, "Text3", "Período", periodPlace, period().name.c_str());
+    }
+}
+
+void IngresoWindow::buildPeriodChooser(const QRect &where)
+{
+    auto *chooser = new QComboBox(page_);
+    chooser->setObjectName(QStringLiteral("Text3"));
+    chooser->setAccessibleName(QStringLiteral("Período"));
+    chooser->setToolTip(QStringLiteral("Período de las escalas con que se calcula el recibo"));
+    chooser->setGeometry(where);
+    for (const Period *offered : offer_.periods) {
+        chooser->addItem(textOf(offered->name));
+    }
+    chooser->setCurrentIndex(static_cast<int>(chosenPeriod_));
+    connect(chooser, &QComboBox::activated, this, &IngresoWindow::onPeriodChosen);
 }
 
 void IngresoWindow::buildCategory()
@@ -205,8 +223,8 @@ void IngresoWindow::buildZoneAndAbsences()
     // No label stands beside the zone list: its name is its own.
     zona_ = ui::editableList(page_, QStringLiteral("zona"), QStringLiteral("Ubicación de la escuela"),
                              rectOf(120, 3630, 3300, 375));
-    for (std::size_t i = 0; i < kZones.size(); ++i) {
-        zona_->addItem(textOf(kZones[i].name), static_cast<int>(i + 1));
+    for (std::size_t i = 0; i < period().zones.size(); ++i) {
+        zona_->addItem(textOf(period().zones[i].name), static_cast<int>(i + 1));
     }
     zona_->setCurrentIndex(-1);
     zona_->setEditText(QStringLiteral("Ubicación Escuela"));
@@ -244,9 +262,10 @@ void IngresoWindow::buildDeductions()
 void IngresoWindow::buildSeniority()
 {
     QGroupBox *frame = ui::frame(page_, QStringLiteral("Frame1"), QStringLiteral("Antigüedad"), rectOf(7560, 2700, 2640, 5100));
-    for (std::size_t i = 0; i < kSeniorityBrackets.size(); ++i) {
-        const QString percent = QString::fromStdString(percentText(kSeniorityBrackets[i].percent));
-        seniority_[i] = ui::option(frame, QStringLiteral("Option%1").arg(i + 1), textOf(kSeniorityBrackets[i].caption),
+    for (std::size_t i = 0; i < seniority_.size(); ++i) {
+        const SeniorityBracket &bracket = period().seniority[i];
+        const QString percent = QString::fromStdString(percentText(bracket.percent));
+        seniority_[i] = ui::option(frame, QStringLiteral("Option%1").arg(i + 1), textOf(bracket.caption),
                                    rectOf(150, 300 + static_cast<int>(i) * kSeniorityStep, 2400, kLineHeight), percent);
     }
     addTextBox(frame, fields::porcantig, rectOf(150, 4500, 1200, kBoxHeight), QStringLiteral("Porcentaje de Antigüedad"))
@@ -267,9 +286,9 @@ void IngresoWindow::buildButtonsAndDecoration()
     QLabel *credit = ui::label(page_, QStringLiteral("Label1"), QStringLiteral("Cálculo del recibo de haberes docente"),
                                rectOf(120, 8160, 5600, kLineHeight));
     credit->setToolTip(QStringLiteral("Para qué sirve este programa"));
-    QLabel *version = ui::label(page_, QStringLiteral("Label8"), QStringLiteral("Escalas salariales de marzo de 2008"),
-                                rectOf(6000, 8160, 5760, kLineHeight), Qt::AlignRight | Qt::AlignVCenter);
-    version->setToolTip(QStringLiteral("Período de las escalas que usa el cálculo"));
+    Label8_ = ui::label(page_, QStringLiteral("Label8"), scalesText(), rectOf(6000, 8160, 5760, kLineHeight),
+                        Qt::AlignRight | Qt::AlignVCenter);
+    Label8_->setToolTip(QStringLiteral("Período de las escalas que usa el cálculo"));
 }
 
 }  // namespace recibo::entry

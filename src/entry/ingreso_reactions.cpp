@@ -1,8 +1,9 @@
 // How the data-entry window reacts: categories show their fields, count boxes follow their check
-// boxes, seniority options write the percentage, "Listo" fills the position summary and "Volver"
-// asks for a category again.
+// boxes, seniority options write the percentage, "Listo" fills the position summary, "Volver"
+// asks for a category again and another period shows its own brackets, zones and positions.
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,9 +13,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "builtin_period.h"
 #include "controls.h"
 #include "ingreso_window.h"
-#include "seniority_zone.h"
 
 namespace recibo::entry {
 namespace {
@@ -108,11 +109,76 @@ void IngresoWindow::onHorassupSelected()
 
 void IngresoWindow::onSeniorityChosen(std::size_t option)
 {
-    pctantig_ = kSeniorityBrackets[option].percent;
+    pctantig_ = period().seniority[option].percent;
     box(fields::porcantig)->setText(QString::fromStdString(percentText(pctantig_)));
 }
 
+void IngresoWindow::onPeriodChosen(int index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= offer_.periods.size()
+        || static_cast<std::size_t>(index) == chosenPeriod_) {
+        return;
+    }
+    chosenPeriod_ = static_cast<std::size_t>(index);
+    showPeriodFigures();
+}
+
+QString IngresoWindow::scalesText() const
+{
+    if (&period() == &builtInPeriod()) {
+        return QStringLiteral("Escalas salariales de marzo de 2008");
+    }
+    QString name = ui::textOf(period().name);
+    if (!name.isEmpty()) {
+        name[0] = name[0].toLower();
+    }
+    return QStringLiteral("Escalas salariales de %1").arg(name);
+}
+
+void IngresoWindow::showPeriodFigures()
+{
+    // Every entry stays as chosen; what the chosen entries mean follows the period.
+    for (std::size_t i = 0; i < seniority_.size(); ++i) {
+        const SeniorityBracket &bracket = period().seniority[i];
+        seniority_[i]->setText(ui::textOf(bracket.caption));
+        seniority_[i]->setToolTip(QString::fromStdString(percentText(bracket.percent)));
+        if (seniority_[i]->isChecked()) {
+            onSeniorityChosen(i);
+        }
+    }
+    const int zone = zona_->currentIndex();
+    const QString zoneText = zona_->currentText();
+    {
+        const QSignalBlocker quiet(zona_);
+        zona_->clear();
+        for (std::size_t i = 0; i < period().zones.size(); ++i) {
+            zona_->addItem(ui::textOf(period().zones[i].name), static_cast<int>(i + 1));
+        }
+        zona_->setCurrentIndex(zone < zona_->count() ? zone : -1);
+        if (zona_->currentIndex() < 0) {
+            zona_->setEditText(zone < 0 ? zoneText : QStringLiteral("Ubicación Escuela"));
+        }
+    }
+    if (advertencia_) {
+        advertencia_->setPeriod(period());
+        if (cargoselect_->isVisible()) {
+            showPosition(advertencia_->acceptance());
+        }
+    }
+    Label8_->setText(scalesText());
+}
+
 void IngresoWindow::onPositionAccepted(const catalogue::Acceptance &acceptance)
+{
+    showPosition(acceptance);
+    if (!acceptance.positionChosen) {
+        clearCategory();
+    }
+    raise();
+    activateWindow();
+}
+
+void IngresoWindow::showPosition(const catalogue::Acceptance &acceptance)
 {
     ensureReceipt()->setPositionBoxes(receipt::PositionBoxes{
         acceptance.codcargo.toStdString(), acceptance.punbas.toStdString(), acceptance.proljor.toStdString(),
@@ -128,12 +194,6 @@ void IngresoWindow::onPositionAccepted(const catalogue::Acceptance &acceptance)
         summaryValues_[i]->setText(*values[i]);
     }
     setSummaryVisible(true);
-
-    if (!acceptance.positionChosen) {
-        clearCategory();
-    }
-    raise();
-    activateWindow();
 }
 
 void IngresoWindow::onVolver()

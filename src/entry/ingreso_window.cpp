@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <variant>
 
+#include "builtin_period.h"
 #include "compute.h"
 #include "error_dialog.h"
 #include "failure_message.h"
@@ -38,15 +39,26 @@ QFont windowFont()
 
 }  // namespace
 
-IngresoWindow::IngresoWindow(QWidget *parent)
-    : IngresoWindow([] { return std::make_unique<receipt::HaberesWindow>(); },
+IngresoWindow::IngresoWindow(QWidget *parent) : IngresoWindow(builtInOffer(), parent) {}
+
+IngresoWindow::IngresoWindow(PeriodOffer offer, QWidget *parent)
+    : IngresoWindow(std::move(offer), [] { return std::make_unique<receipt::HaberesWindow>(); },
                     [] { QCoreApplication::exit(0); }, parent)
 {
 }
 
 IngresoWindow::IngresoWindow(ReceiptFactory makeReceipt, std::function<void()> quit, QWidget *parent)
-    : QMainWindow(parent), makeReceipt_(std::move(makeReceipt)), quit_(std::move(quit)), page_(new QWidget)
+    : IngresoWindow(builtInOffer(), std::move(makeReceipt), std::move(quit), parent)
 {
+}
+
+IngresoWindow::IngresoWindow(PeriodOffer offer, ReceiptFactory makeReceipt, std::function<void()> quit,
+                             QWidget *parent)
+    : QMainWindow(parent), offer_(std::move(offer)), makeReceipt_(std::move(makeReceipt)), quit_(std::move(quit)),
+      page_(new QWidget)
+{
+    const auto builtIn = std::find(offer_.periods.begin(), offer_.periods.end(), &builtInPeriod());
+    chosenPeriod_ = builtIn == offer_.periods.end() ? 0 : static_cast<std::size_t>(builtIn - offer_.periods.begin());
     setObjectName(QStringLiteral("ingreso"));
     setWindowTitle(QStringLiteral("Ingreso de datos"));
     setFont(windowFont());
@@ -85,13 +97,13 @@ void IngresoWindow::onCalcularClicked()
     const char separator = point.startsWith(QLatin1Char(',')) ? ',' : '.';
     // The receipt window shows how every amount was reached, so the working is always asked for.
     const auto working = std::make_unique<ReceiptWorking>();
-    const Outcome outcome = compute(snapshot(), separator, *working);
+    const Outcome outcome = compute(snapshot(), period(), separator, *working);
     if (const auto *failure = std::get_if<Failure>(&outcome)) {
         if (failure->kind == FailureKind::NoCategory) {
             showError();
         } else {
             focusFailedField(failure->field);
-            showMessage(failureMessage(*failure));
+            showMessage(failureMessage(*failure, period()));
         }
         return;
     }
@@ -104,7 +116,7 @@ void IngresoWindow::onCalcularClicked()
 catalogue::SelectionDialog *IngresoWindow::ensureSelectionDialog()
 {
     if (!advertencia_) {
-        advertencia_ = new catalogue::SelectionDialog(this);
+        advertencia_ = new catalogue::SelectionDialog(period(), this);
         advertencia_->setFont(windowFont());
         connect(advertencia_, &catalogue::SelectionDialog::listo, this, &IngresoWindow::onPositionAccepted);
         connect(advertencia_, &catalogue::SelectionDialog::leftWithoutData, this, &IngresoWindow::clearCategory);
@@ -168,6 +180,19 @@ void IngresoWindow::showMessage(const QString &message)
     mensaje_->raise();
 }
 
+void IngresoWindow::sayLeftOutPeriods()
+{
+    auto *message = new QMessageBox(QMessageBox::Warning, QStringLiteral("Períodos"),
+                                    QStringLiteral("Estos archivos de período tienen problemas y no se ofrecen:"),
+                                    QMessageBox::Ok, this);
+    message->setObjectName(QStringLiteral("periodosOmitidos"));
+    message->setInformativeText(offer_.leftOut.join(QStringLiteral("\n\n")));
+    message->setWindowModality(Qt::NonModal);
+    message->setAttribute(Qt::WA_DeleteOnClose);
+    message->setFont(windowFont());
+    message->show();
+}
+
 void IngresoWindow::focusFailedField(const std::string &control)
 {
     // The focus waits in the named field, so closing the message puts the user where to mend it.
@@ -203,6 +228,10 @@ void IngresoWindow::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!fittedOnScreen_) {
         fittedOnScreen_ = true;
+        if (!offer_.leftOut.isEmpty()) {
+            // Said once, after the window is up, so the message stands in front of it.
+            QTimer::singleShot(0, this, &IngresoWindow::sayLeftOutPeriods);
+        }
         ui::fitOnScreen(this);
         if (height() < page_->height()) {
             // The page scrolls up and down: room for its scroll bar beside it, where the screen has it.

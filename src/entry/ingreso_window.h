@@ -13,6 +13,9 @@
 // opens the error dialog (no category) or a short message naming the field, and changes nothing that
 // is shown.
 //
+// The figures of the pay scheme come from the chosen `Period` (period_library.h lists those offered);
+// the window shows the chosen period's seniority brackets, zones and positions, and computes with it.
+//
 // The window is a QMainWindow whose page of controls scrolls on a screen smaller than the design.
 // The window's code is split by job: ingreso_controls.cpp builds the controls, ingreso_reactions.cpp
 // holds the reactions to them, ingreso_snapshot.cpp reads them into a snapshot, and
@@ -26,6 +29,7 @@
 #include <memory>
 
 #include "input_fields.h"
+#include "period_library.h"
 #include "receipt_view.h"
 #include "selection_dialog.h"
 #include "snapshot.h"
@@ -48,14 +52,20 @@ class IngresoWindow : public QMainWindow {
     Q_OBJECT
 
 public:
+    // Only the built-in period.
     explicit IngresoWindow(QWidget *parent = nullptr);
+    explicit IngresoWindow(PeriodOffer offer, QWidget *parent = nullptr);
     // `makeReceipt` builds the receipt window on first use; `quit` ends the program ("Salir").
     IngresoWindow(ReceiptFactory makeReceipt, std::function<void()> quit, QWidget *parent = nullptr);
+    IngresoWindow(PeriodOffer offer, ReceiptFactory makeReceipt, std::function<void()> quit,
+                  QWidget *parent = nullptr);
     ~IngresoWindow() override;
 
     // What "Calcular" hands to the engine, read from the controls as they stand.
     Snapshot snapshot() const;
     std::uint8_t pctantig() const { return pctantig_; }
+    // The period "Calcular" computes with: the built-in one until the teacher picks another.
+    const Period &period() const { return *offer_.periods[chosenPeriod_]; }
 
     // The windows made on first use; null until then.
     catalogue::SelectionDialog *selectionDialog() const { return advertencia_; }
@@ -71,6 +81,7 @@ protected:
 private:
     // Building (ingreso_controls.cpp).
     void buildHeading();
+    void buildPeriodChooser(const QRect &where);
     void buildCategory();
     void buildSummary();
     void buildHours();
@@ -90,7 +101,12 @@ private:
     void onHorasmedioSelected();
     void onHorassupSelected();
     void onSeniorityChosen(std::size_t option);
+    void onPeriodChosen(int index);
+    void showPeriodFigures();
+    void sayLeftOutPeriods();
     void onPositionAccepted(const catalogue::Acceptance &acceptance);
+    void showPosition(const catalogue::Acceptance &acceptance);
+    QString scalesText() const;
     void onVolver();
     void clearCategory();
     void setSummaryVisible(bool visible);
@@ -109,6 +125,10 @@ private:
     int chosenSeniorityOption() const;
     QLineEdit *box(const TextField &field) const;
     QCheckBox *tick(const TickField &field) const;
+
+    PeriodOffer offer_;
+    std::size_t chosenPeriod_ = 0;
+    QLabel *Label8_ = nullptr;
 
     ReceiptFactory makeReceipt_;
     std::function<void()> quit_;
@@ -137,7 +157,7 @@ private:
     QComboBox *zona_ = nullptr;
     QCheckBox *inasist_ = nullptr;
 
-    std::array<QRadioButton *, 12> seniority_{};
+    std::array<QRadioButton *, kSeniorityBracketCount> seniority_{};
     std::uint8_t pctantig_ = 0;
 
     QPushButton *Command1_ = nullptr;

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "builtin_period.h"
 #include "case_json.h"
 #include "receipt_case_run.h"
 
@@ -27,7 +28,7 @@ TEST_P(CaseReaderRefuses, NamesTheKey)
 {
     const Refusal &c = GetParam();
     try {
-        cases::inputFromJson(Json::parse(c.input));
+        cases::inputFromJson(Json::parse(c.input), builtInPeriod());
         ADD_FAILURE() << "accepted " << c.input;
     } catch (const std::invalid_argument &error) {
         EXPECT_STREQ(error.what(), c.message);
@@ -49,7 +50,7 @@ TEST(CaseReader, ReadsEveryFieldOfTheTablesByItsControlName)
 {
     const Json input = Json::parse(R"({"docente": "Ana", "cargox": "Escrito", "conyuge": true, "Seguro3011": 1,
                                        "opincentivo": 0, "porcantig": "7 %", "tardif": "3"})");
-    const Snapshot s = cases::inputFromJson(input).snapshot;
+    const Snapshot s = cases::inputFromJson(input, builtInPeriod()).snapshot;
     EXPECT_EQ(s.docente, "Ana");
     EXPECT_EQ(s.cargox, "Escrito");
     EXPECT_EQ(s.porcantig, "7 %");

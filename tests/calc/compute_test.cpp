@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "builtin_period.h"
 #include "compute.h"
 
 namespace recibo {
@@ -38,14 +39,14 @@ TEST(Compute, NothingOfAnEarlierCalculationReachesALaterOne)
     rich.hijos = true;
     rich.cantidadhijos = "2";
     rich.Iosper = true;
-    const Outcome first = compute(rich, '.');
+    const Outcome first = compute(rich, builtInPeriod(), '.');
     ASSERT_TRUE(std::holds_alternative<Receipt>(first));
 
     Snapshot hours;
     hours.category = Category::HorasMedio;
     hours.numerohorasmed = "12";
-    const Outcome after = compute(hours, '.');
-    const Outcome fresh = compute(hours, '.');
+    const Outcome after = compute(hours, builtInPeriod(), '.');
+    const Outcome fresh = compute(hours, builtInPeriod(), '.');
     ASSERT_TRUE(std::holds_alternative<Receipt>(after));
     const Receipt &a = std::get<Receipt>(after);
     const Receipt &b = std::get<Receipt>(fresh);
@@ -63,7 +64,7 @@ TEST(Compute, FailureNamesTheFirstFieldInEvaluationOrder)
     s.dinasist = "y";
     s.hijos = true;
     s.cantidadhijos = "z";
-    const Outcome outcome = compute(s, '.');
+    const Outcome outcome = compute(s, builtInPeriod(), '.');
     ASSERT_TRUE(std::holds_alternative<Failure>(outcome));
     EXPECT_EQ(std::get<Failure>(outcome).field, "jorcom");
     EXPECT_EQ(std::get<Failure>(outcome).text, "x");
@@ -101,7 +102,7 @@ TEST(Compute, NoTypedTextMakesItThrowOrOverflowTheSlots)
         s.dinasist = pick();
         s.cantidadhijos = pick();
         s.cantidadhijosdisc = pick();
-        const Outcome outcome = compute(s, random() % 2 ? '.' : ',');
+        const Outcome outcome = compute(s, builtInPeriod(), random() % 2 ? '.' : ',');
         if (const auto *receipt = std::get_if<Receipt>(&outcome)) {
             EXPECT_LE(receipt->rowCount, 26u);
         }
@@ -153,7 +154,7 @@ TEST(Decree006, BandLimitsSelectTheirCells)
         {"1000", "0", 2, "$ 90"},   {"1300", "0", 9, "$ 395"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(amountOf(compute(editedPosition(c.basic, c.fullDay, c.option), '.'), "006"), c.amount)
+        EXPECT_EQ(amountOf(compute(editedPosition(c.basic, c.fullDay, c.option), builtInPeriod(), '.'), "006"), c.amount)
             << "basic " << c.basic << ", full day " << c.fullDay << ", option " << c.option;
 }
 
@@ -175,7 +176,7 @@ TEST(National, FullDayPointsOf600OrMoreDoubleTheAmounts)
     for (const auto &c : cases) {
         Snapshot s = editedPosition("1500", c.fullDay, 0);
         s.opincentivo = c.incentive;
-        const Outcome outcome = compute(s, '.');
+        const Outcome outcome = compute(s, builtInPeriod(), '.');
         EXPECT_EQ(amountOf(outcome, "084"), c.amount084) << c.fullDay;
         EXPECT_EQ(amountOf(outcome, "113"), c.amount113) << c.fullDay;
     }
@@ -197,7 +198,7 @@ TEST(Absence, DaysWithholdTheirShareOfProductivity)
         Snapshot s = editedPosition("0", "0", 0);
         s.compbas = "1694.9152542372881";
         s.dinasist = c.days;
-        const Outcome outcome = compute(s, '.');
+        const Outcome outcome = compute(s, builtInPeriod(), '.');
         ASSERT_EQ(amountOf(outcome, "188"), "$ 70");
         EXPECT_EQ(amountOf(outcome, "440"), c.withheld) << c.days;
     }
@@ -219,7 +220,7 @@ TEST(Transport, PaysPerKilometreUpToTheCeiling)
         Snapshot s = editedPosition("1000", "0", 0);
         s.transporte = true;
         s.cantkm = c.km;
-        EXPECT_EQ(amountOf(compute(s, '.'), "029"), c.amount) << c.km;
+        EXPECT_EQ(amountOf(compute(s, builtInPeriod(), '.'), "029"), c.amount) << c.km;
     }
 }
 
@@ -228,7 +229,7 @@ TEST(Seniority, MiddleCellShowsTheTextOfTheSeniorityBox)
     Snapshot s = editedPosition("1000", "0", 10);
     s.pctantig = 100;
     s.porcantig = "100 %";
-    const Outcome outcome = compute(s, ',');
+    const Outcome outcome = compute(s, builtInPeriod(), ',');
     const auto &receipt = std::get<Receipt>(outcome);
     const ReceiptRow *row = findRow(receipt, "010");
     ASSERT_NE(row, nullptr);

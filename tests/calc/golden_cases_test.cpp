@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "builtin_period.h"
 #include "case_files.h"
 #include "case_json.h"
 #include "receipt_case_run.h"
@@ -30,8 +31,8 @@ class GoldenCase : public testing::TestWithParam<std::string> {};
 TEST_P(GoldenCase, ComputesTheExpectedReceipt)
 {
     const Json json = loadCase(GetParam());
-    const auto in = cases::inputFromJson(json.at("input"));
-    const Json actual = cases::outcomeToJson(compute(in.snapshot, in.decimalSeparator));
+    const auto in = cases::inputFromJson(json.at("input"), builtInPeriod());
+    const Json actual = cases::outcomeToJson(compute(in.snapshot, builtInPeriod(), in.decimalSeparator));
     const Json &expected = json.at("expected");
 
     // Rows first, one by one, so a failure names the row that differs.

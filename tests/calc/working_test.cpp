@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "builtin_period.h"
 #include "case_files.h"
 #include "case_json.h"
 #include "receipt_case_run.h"
@@ -152,11 +153,11 @@ class GoldenCaseWorking : public testing::TestWithParam<std::string> {};
 TEST_P(GoldenCaseWorking, EveryFormulaGivesItsAmountWithTheNumbersOfItsText)
 {
     std::ifstream file(std::filesystem::path(RECIBO_CASES_DIR) / GetParam());
-    const auto in = cases::inputFromJson(Json::parse(file).at("input"));
+    const auto in = cases::inputFromJson(Json::parse(file).at("input"), builtInPeriod());
     const auto working = std::make_unique<ReceiptWorking>();
-    const Outcome outcome = compute(in.snapshot, in.decimalSeparator, *working);
+    const Outcome outcome = compute(in.snapshot, builtInPeriod(), in.decimalSeparator, *working);
     // Asking for the working changes nothing on the receipt.
-    EXPECT_EQ(cases::outcomeToJson(outcome).dump(), cases::outcomeToJson(compute(in.snapshot, in.decimalSeparator)).dump());
+    EXPECT_EQ(cases::outcomeToJson(outcome).dump(), cases::outcomeToJson(compute(in.snapshot, builtInPeriod(), in.decimalSeparator)).dump());
     if (std::holds_alternative<Failure>(outcome))
         return;
     const Json json = cases::outcomeToJson(outcome, working.get());
@@ -221,7 +222,7 @@ TEST_P(WorkingSentence, IsWrittenWithTheReceiptsFigures)
 {
     const Sentence &want = GetParam();
     const auto working = std::make_unique<ReceiptWorking>();
-    const Outcome outcome = compute(position734With301Km(), want.separator, *working);
+    const Outcome outcome = compute(position734With301Km(), builtInPeriod(), want.separator, *working);
     const Receipt &receipt = std::get<Receipt>(outcome);
     const Working *found = want.what == "thaberes" ? &working->thaberes : nullptr;
     for (std::size_t i = 0; i < receipt.rowCount && !found; ++i)
@@ -283,7 +284,7 @@ TEST(WorkingSentence, ATotalOfNothingButZerosSaysSo)
     Snapshot s;
     s.category = Category::HorasMedio;  // no hours: every amount is 0
     const auto working = std::make_unique<ReceiptWorking>();
-    ASSERT_TRUE(std::holds_alternative<Receipt>(compute(s, ',', *working)));
+    ASSERT_TRUE(std::holds_alternative<Receipt>(compute(s, builtInPeriod(), ',', *working)));
     for (const Working *total : {&working->thaberes, &working->tdescuentos, &working->liquido}) {
         const WorkingText got = explain(*total, ',');
         EXPECT_EQ(got.text.rfind("Ningún importe distinto de cero: $0", 0), 0u) << got.text;
@@ -298,9 +299,9 @@ TEST(ReceiptCaseTool, ExplainAddsTheWorkingToEveryRowAndTotal)
     ASSERT_EQ(run.status, 0);
 
     std::ifstream stream(file);
-    const auto in = cases::inputFromJson(Json::parse(stream).at("input"));
+    const auto in = cases::inputFromJson(Json::parse(stream).at("input"), builtInPeriod());
     const auto working = std::make_unique<ReceiptWorking>();
-    const Outcome outcome = compute(in.snapshot, in.decimalSeparator, *working);
+    const Outcome outcome = compute(in.snapshot, builtInPeriod(), in.decimalSeparator, *working);
     const Json printed = Json::parse(run.output);
     EXPECT_EQ(printed.dump(2), cases::outcomeToJson(outcome, working.get()).dump(2));
     for (const Json &row : printed.at("rows"))

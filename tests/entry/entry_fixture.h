@@ -17,7 +17,7 @@
 #include <memory>
 #include <string_view>
 
-#include "catalogue.h"
+#include "builtin_period.h"
 #include "fake_receipt.h"
 #include "ingreso_window.h"
 #include "selection_dialog.h"
@@ -90,7 +90,7 @@ protected:
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, where);
     }
 
-    static int rowOfCode(std::string_view code) { return recibo::catalogue::findByCode(code).value_or(-1); }
+    static int rowOfCode(std::string_view code) { return recibo::builtInPeriod().findPosition(code).value_or(-1); }
 
     ReceiptRecord record;
     int quits = 0;

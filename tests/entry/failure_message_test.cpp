@@ -3,6 +3,7 @@
 
 #include <ostream>
 
+#include "builtin_period.h"
 #include "failure_message.h"
 
 namespace {
@@ -24,7 +25,7 @@ class FailureMessageTest : public ::testing::TestWithParam<MessageCase> {};
 TEST_P(FailureMessageTest, NamesTheFieldAndQuotesTheText)
 {
     const MessageCase &c = GetParam();
-    EXPECT_EQ(failureMessage(c.failure).toStdString(), c.expected) << c.rule;
+    EXPECT_EQ(failureMessage(c.failure, recibo::builtInPeriod()).toStdString(), c.expected) << c.rule;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -3,7 +3,7 @@
 
 namespace {
 
-using recibo::catalogue::rowAt;
+const recibo::Position *rowAt(int row) { return recibo::builtInPeriod().positionAt(row); }
 
 QString textOf(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -14,7 +14,7 @@ protected:
 
     void expectRow(int row)
     {
-        const recibo::catalogue::Position *p = rowAt(row);
+        const recibo::Position *p = rowAt(row);
         ASSERT_NE(p, nullptr);
         EXPECT_EQ(dialog()->selectedRow(), row);
         EXPECT_EQ(dialogControl<QComboBox>("cargox")->currentIndex(), row);
@@ -129,7 +129,7 @@ TEST_F(SelectionDialogTest, ClickIntoTheCodeBoxEmptiesIt)
 TEST_F(SelectionDialogTest, EachAsistenteSocialEntryGivesItsOwnCode)
 {
     std::vector<int> rows;
-    const auto &all = recibo::catalogue::rows();
+    const auto &all = recibo::builtInPeriod().positions;
     for (std::size_t i = 0; i < all.size(); ++i) {
         if (all[i].name == "Asistente Social") {
             rows.push_back(static_cast<int>(i));
@@ -289,7 +289,7 @@ TEST_F(SelectionDialogTest, EveryCatalogueCodeTypedSelectsItsRow)
 {
     click("cargo");
     auto *code = dialogControl<QLineEdit>("codcargo");
-    const auto &all = recibo::catalogue::rows();
+    const auto &all = recibo::builtInPeriod().positions;
     for (std::size_t i = 0; i < all.size(); ++i) {
         code->clear();
         QTest::keyClicks(code, textOf(all[i].code));

@@ -7,6 +7,7 @@
 #include <string>
 #include <variant>
 
+#include "builtin_period.h"
 #include "case_json.h"
 #include "compute.h"
 
@@ -17,8 +18,8 @@ inline Receipt computedCase(const char *name)
     std::ifstream file(std::string(RECIBO_CASES_DIR) + "/" + name);
     EXPECT_TRUE(file.good()) << name;
     const auto json = nlohmann::ordered_json::parse(file);
-    const cases::CaseInput input = cases::inputFromJson(json.at("input"));
-    const Outcome outcome = compute(input.snapshot, input.decimalSeparator);
+    const cases::CaseInput input = cases::inputFromJson(json.at("input"), builtInPeriod());
+    const Outcome outcome = compute(input.snapshot, builtInPeriod(), input.decimalSeparator);
     EXPECT_TRUE(std::holds_alternative<Receipt>(outcome)) << name;
     return std::holds_alternative<Receipt>(outcome) ? std::get<Receipt>(outcome) : Receipt{};
 }

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <memory>
 
+#include "builtin_period.h"
 #include "case_json.h"
 #include "receipt_layout.h"
 #include "receipt_reader.h"
@@ -23,9 +24,9 @@ protected:
     void showCase(const char *name)
     {
         std::ifstream file(std::string(RECIBO_CASES_DIR) + "/" + name);
-        const cases::CaseInput input = cases::inputFromJson(nlohmann::ordered_json::parse(file).at("input"));
+        const cases::CaseInput input = cases::inputFromJson(nlohmann::ordered_json::parse(file).at("input"), builtInPeriod());
         working = std::make_unique<ReceiptWorking>();
-        const Outcome outcome = compute(input.snapshot, input.decimalSeparator, *working);
+        const Outcome outcome = compute(input.snapshot, builtInPeriod(), input.decimalSeparator, *working);
         ASSERT_TRUE(std::holds_alternative<Receipt>(outcome));
         const Snapshot &s = input.snapshot;
         window->setPositionBoxes({s.codigocargo, s.punbas, s.proljor, s.jorcom, s.tardif, s.compbas});

@@ -18,6 +18,7 @@
 #include <memory>
 #include <variant>
 
+#include "builtin_period.h"
 #include "case_json.h"
 
 #include "haberes_window.h"
@@ -32,8 +33,8 @@ recibo::Receipt computedLargest(recibo::ReceiptWorking &working)
 {
     std::ifstream file(RECIBO_CASES_DIR "/largest_receipt_comma.json");
     const auto json = nlohmann::ordered_json::parse(file);
-    const recibo::cases::CaseInput input = recibo::cases::inputFromJson(json.at("input"));
-    const recibo::Outcome outcome = recibo::compute(input.snapshot, input.decimalSeparator, working);
+    const recibo::cases::CaseInput input = recibo::cases::inputFromJson(json.at("input"), recibo::builtInPeriod());
+    const recibo::Outcome outcome = recibo::compute(input.snapshot, recibo::builtInPeriod(), input.decimalSeparator, working);
     return std::get<recibo::Receipt>(outcome);
 }
 

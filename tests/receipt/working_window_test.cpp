@@ -9,6 +9,7 @@
 #include <memory>
 #include <variant>
 
+#include "builtin_period.h"
 #include "case_json.h"
 #include "compute.h"
 #include "window_fixture.h"
@@ -25,8 +26,8 @@ struct Explained {
     explicit Explained(const char *name)
     {
         std::ifstream file(std::string(RECIBO_CASES_DIR) + "/" + name);
-        const cases::CaseInput input = cases::inputFromJson(nlohmann::ordered_json::parse(file).at("input"));
-        const Outcome outcome = compute(input.snapshot, input.decimalSeparator, *working);
+        const cases::CaseInput input = cases::inputFromJson(nlohmann::ordered_json::parse(file).at("input"), builtInPeriod());
+        const Outcome outcome = compute(input.snapshot, builtInPeriod(), input.decimalSeparator, *working);
         EXPECT_TRUE(std::holds_alternative<Receipt>(outcome)) << name;
         if (std::holds_alternative<Receipt>(outcome))
             receipt = std::get<Receipt>(outcome);

@@ -1,12 +1,13 @@
 #pragma once
 // The selection dialog "advertencia": the user picks a position by its code or by its name.
-// The catalogue's seven columns stay constant data; the dialog keeps only the selected row index,
-// and the name chooser `cargox` is the one list that is a widget.
+// The catalogue is the chosen period's table of positions; the dialog keeps only the selected row
+// index, and the name chooser `cargox` is the one list that is a widget.
 
 #include <QDialog>
 #include <QString>
 
 #include "input_fields.h"
+#include "period.h"
 
 class QComboBox;
 class QLabel;
@@ -32,13 +33,20 @@ class SelectionDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit SelectionDialog(QWidget *parent = nullptr);
+    // `period` lists the positions; it must outlive the dialog or the next setPeriod.
+    explicit SelectionDialog(const Period &period, QWidget *parent = nullptr);
+
+    // Another period's positions: the chooser lists them, and the code in the box selects its row
+    // there, or nothing when that period has no such code.
+    void setPeriod(const Period &period);
 
     // The dialog's caption, also how messages point the user to it.
     static QString title();
 
-    // The row shared by the seven lists: 0..310, or -1 when none is selected.
+    // The row shared by the seven lists: 0..310 for the built-in period, or -1 when none is selected.
     int selectedRow() const { return selectedRow_; }
+    // What "Listo" would carry now.
+    Acceptance acceptance() const;
     // Selected entries of the hidden lists `codigocargo` and `puntosbasicos` ("" for none).
     QString selectedCode() const;
     QString selectedBasicPoints() const;
@@ -63,6 +71,7 @@ private:
     QLineEdit *boxOf(const TextField &field) const;
     void buildPointBoxes();
     void buildNameChooser();
+    void fillNameChooser();
     void buildButtons();
     void searchByCode(const QString &code);
     void onNamePicked(int index);
@@ -78,6 +87,7 @@ private:
     QComboBox *cargox_ = nullptr;
     QPushButton *listo_ = nullptr;
     QPushButton *salirSinDatos_ = nullptr;
+    const Period *period_;
     int selectedRow_ = -1;
     bool shownBefore_ = false;
 };

@@ -15,7 +15,6 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue.h"
 #include "number_text.h"
 #include "controls.h"
 #include "twips.h"
@@ -110,7 +109,7 @@ constexpr std::array<PointColumn, 5> kPointColumns{{
 
 }  // namespace
 
-SelectionDialog::SelectionDialog(QWidget *parent) : QDialog(parent)
+SelectionDialog::SelectionDialog(const Period &period, QWidget *parent) : QDialog(parent), period_(&period)
 {
     setObjectName(QStringLiteral("advertencia"));
     setWindowTitle(title());
@@ -165,12 +164,37 @@ void SelectionDialog::buildNameChooser()
     heading->setBuddy(cargox_);
     cargox_->setToolTip(QStringLiteral("Seleccione el cargo"));
     cargox_->setMaxVisibleItems(20);
-    const auto &catalogue = rows();
-    for (std::size_t i = 0; i < catalogue.size(); ++i) {
-        cargox_->addItem(ui::textOf(catalogue[i].name), static_cast<int>(i + 1));
-    }
+    fillNameChooser();
     cargox_->setCurrentIndex(-1);
     cargox_->setEditText(QString());
+}
+
+void SelectionDialog::fillNameChooser()
+{
+    const QSignalBlocker quiet(cargox_);
+    cargox_->clear();
+    const std::vector<Position> &positions = period_->positions;
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        cargox_->addItem(ui::textOf(positions[i].name), static_cast<int>(i + 1));
+    }
+}
+
+void SelectionDialog::setPeriod(const Period &period)
+{
+    if (&period == period_) {
+        return;
+    }
+    period_ = &period;
+    // The typed name and the point boxes stay as they are unless the code selects another row.
+    const QString typedName = cargox_->currentText();
+    fillNameChooser();
+    const QSignalBlocker quiet(cargox_);
+    cargox_->setCurrentIndex(-1);
+    cargox_->setEditText(typedName);
+    const std::optional<int> found = period_->findPosition(codcargo_->text().toStdString());
+    if (found || selectedRow_ >= 0) {
+        searchByCode(codcargo_->text());
+    }
 }
 
 void SelectionDialog::buildButtons()
@@ -188,13 +212,13 @@ QString SelectionDialog::title() { return QStringLiteral("Selección de cargo");
 
 QString SelectionDialog::selectedCode() const
 {
-    const Position *row = rowAt(selectedRow_);
+    const Position *row = period_->positionAt(selectedRow_);
     return row ? ui::textOf(row->code) : QString();
 }
 
 QString SelectionDialog::selectedBasicPoints() const
 {
-    const Position *row = rowAt(selectedRow_);
+    const Position *row = period_->positionAt(selectedRow_);
     return row ? ui::textOf(row->basicPoints) : QString();
 }
 
@@ -237,9 +261,9 @@ void SelectionDialog::focusField(const TextField &field)
 void SelectionDialog::searchByCode(const QString &code)
 {
     const std::string key = code.toStdString();
-    const std::optional<int> found = findByCode(key);
+    const std::optional<int> found = period_->findPosition(key);
     selectedRow_ = found.value_or(-1);
-    const Position *row = rowAt(selectedRow_);
+    const Position *row = period_->positionAt(selectedRow_);
     {
         // Showing the row's name is not a pick: it must not run the choice by name again.
         const QSignalBlocker blockChooser(cargox_);
@@ -259,7 +283,7 @@ void SelectionDialog::searchByCode(const QString &code)
 void SelectionDialog::onNamePicked(int index)
 {
     // Each entry carries its own row, so equal names still give their own codes.
-    const Position *row = rowAt(index);
+    const Position *row = period_->positionAt(index);
     if (!row) {
         return;
     }
@@ -270,20 +294,26 @@ void SelectionDialog::onNamePicked(int index)
     }
 }
 
+Acceptance SelectionDialog::acceptance() const
+{
+    Acceptance accepted;
+    accepted.codcargo = codcargo_->text();
+    accepted.cargox = cargox_->currentText();
+    accepted.punbas = punbas_->text();
+    accepted.compbas = compbas_->text();
+    accepted.proljor = proljor_->text();
+    accepted.jorcom = jorcom_->text();
+    accepted.tardif = tardif_->text();
+    const std::optional<double> code = readDouble(accepted.codcargo.toStdString());
+    accepted.positionChosen = code.has_value() && *code != 0.0;
+    return accepted;
+}
+
 void SelectionDialog::onListoClicked()
 {
-    Acceptance acceptance;
-    acceptance.codcargo = codcargo_->text();
-    acceptance.cargox = cargox_->currentText();
-    acceptance.punbas = punbas_->text();
-    acceptance.compbas = compbas_->text();
-    acceptance.proljor = proljor_->text();
-    acceptance.jorcom = jorcom_->text();
-    acceptance.tardif = tardif_->text();
-    const std::optional<double> code = readDouble(acceptance.codcargo.toStdString());
-    acceptance.positionChosen = code.has_value() && *code != 0.0;
+    const Acceptance accepted = acceptance();
     hide();
-    emit listo(acceptance);
+    emit listo(accepted);
 }
 
 void SelectionDialog::onSalirSinDatosClicked()
