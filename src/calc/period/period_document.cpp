@@ -156,6 +156,12 @@ Section::~Section()
             problems_->add(lineOf(value), keyPath(key.str()), "clave desconocida");
 }
 
+std::size_t Section::lineOfKey(std::string_view key) const
+{
+    const toml::node *node = table_->get(key);
+    return node ? lineOf(*node) : line();
+}
+
 std::string Section::keyPath(std::string_view key) const
 {
     return path_.empty() ? std::string(key) : path_ + "." + std::string(key);
@@ -261,9 +267,9 @@ std::string Section::plainText(std::string_view key, bool optional)
     return node ? checkText(*problems_, *node, keyPath(key)).value_or(std::string()) : std::string();
 }
 
-double Section::plainNumber(std::string_view key, double max, bool optional)
+double Section::plainNumber(std::string_view key, double max)
 {
-    const toml::node *node = optional ? takeOptional(key) : take(key);
+    const toml::node *node = take(key);
     return node ? checkNumber(*problems_, *node, keyPath(key), max).value_or(0) : 0;
 }
 

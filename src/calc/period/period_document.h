@@ -63,12 +63,14 @@ public:
 
     // Plain values of this table, not figures.
     std::string plainText(std::string_view key, bool optional = false);
-    double plainNumber(std::string_view key, double max, bool optional = false);
+    double plainNumber(std::string_view key, double max);
     int plainWhole(std::string_view key, int min, int max);
     std::optional<Money> plainPesos(std::string_view key, bool optional = false);
 
     const std::string &path() const { return path_; }
     std::size_t line() const { return lineOf(*table_); }
+    // The line of a key's value, or the table's own line when the key is not there.
+    std::size_t lineOfKey(std::string_view key) const;
     std::string keyPath(std::string_view key) const;
     Problems &problems() { return *problems_; }
 

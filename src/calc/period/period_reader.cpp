@@ -54,7 +54,7 @@ void checkAscending(Section &owner, std::string_view key, const std::vector<doub
 {
     for (std::size_t i = 1; i < values.size(); ++i)
         if (!(values[i - 1] < values[i])) {
-            owner.problems().add(owner.line(), owner.keyPath(key), "los topes deben ir de menor a mayor");
+            owner.problems().add(owner.lineOfKey(key), owner.keyPath(key), "los topes deben ir de menor a mayor");
             return;
         }
 }
@@ -118,14 +118,14 @@ void readSeniorityAndZones(Section &file, Period &p)
         if (brackets.size() == kSeniorityBracketCount)
             std::copy(brackets.begin(), brackets.end(), p.seniority.begin());
         else
-            file.problems().add(seniority->line(), seniority->keyPath("tramos"),
+            file.problems().add(seniority->lineOfKey("tramos"), seniority->keyPath("tramos"),
                                 "debe tener " + std::to_string(kSeniorityBracketCount)
                                     + " tramos, uno por opción de la ventana, y tiene " + std::to_string(brackets.size()));
     }
     if (auto zones = file.section("zonas")) {
         p.zones = readPercentRows<Zone>(*zones, "lista");
         if (p.zones.empty())
-            file.problems().add(zones->line(), zones->keyPath("lista"), "debe tener al menos una zona");
+            file.problems().add(zones->lineOfKey("lista"), zones->keyPath("lista"), "debe tener al menos una zona");
     }
 }
 
@@ -230,7 +230,7 @@ void readFamily(Section &file, Period &p)
         p.childRates.push_back({last ? std::nullopt : top, row.plainPesos("por_hijo").value_or(Money())});
     });
     if (brackets && brackets->empty())
-        file.problems().add(family->line(), family->keyPath("tramos_hijo"), "debe tener al menos un tramo");
+        file.problems().add(family->lineOfKey("tramos_hijo"), family->keyPath("tramos_hijo"), "debe tener al menos un tramo");
     std::vector<double> tops;
     for (const ChildRateBracket &bracket : p.childRates)
         if (bracket.top)
@@ -295,12 +295,17 @@ void readPositions(Section &file, Period &p)
         p.positions.push_back(std::move(position));
     });
     if (rows && rows->empty())
-        file.problems().add(positions->line(), positions->keyPath("lista"), "debe tener al menos un cargo");
+        file.problems().add(positions->lineOfKey("lista"), positions->keyPath("lista"), "debe tener al menos un cargo");
 }
 
 void readHeading(Section &file, Period &p)
 {
-    file.plainWhole("formato", kFormat, kFormat);
+    if (const toml::node *format = file.take("formato")) {
+        const auto number = format->value<std::int64_t>();
+        if (!format->is_integer() || *number != kFormat)
+            file.problems().add(period_file::lineOf(*format), "formato",
+                                "este programa lee archivos de formato " + std::to_string(kFormat));
+    }
     p.name = file.plainText("nombre");
     if (const toml::node *since = file.take("desde")) {
         if (const auto *date = since->as_date()) {
