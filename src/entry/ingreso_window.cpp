@@ -110,7 +110,9 @@ void IngresoWindow::onCalcularClicked()
     if (mensaje_) {
         mensaje_->hide();
     }
-    ensureReceipt()->showReceipt(std::get<Receipt>(outcome), *working);
+    receipt::ReceiptView *receipt = ensureReceipt();
+    receipt->setPeriodName(offer_.periods.size() > 1 ? period().name : std::string());
+    receipt->showReceipt(std::get<Receipt>(outcome), *working);
 }
 
 catalogue::SelectionDialog *IngresoWindow::ensureSelectionDialog()

@@ -215,6 +215,13 @@ void HaberesWindow::layOutTotals(std::size_t rows)
     moveRule(Line17_, layout.line17);
 }
 
+void HaberesWindow::setPeriodName(const std::string &name)
+{
+    periodName_ = QString::fromStdString(name);
+    sosten_->setTitle(periodName_.isEmpty() ? QStringLiteral("Recibo de haberes")
+                                            : QStringLiteral("Recibo de haberes — %1").arg(periodName_));
+}
+
 void HaberesWindow::setPositionBoxes(const PositionBoxes &boxes)
 {
     numcargo_->setText(QString::fromStdString(boxes.numcargo));
@@ -337,7 +344,7 @@ void HaberesWindow::onImprimirClicked()
         printDialog_->activateWindow();
         return;
     }
-    proposeReceiptFile(printer(), docente_->text());
+    proposeReceiptFile(printer(), docente_->text(), periodName_);
     // The platform's dialog also offers printing to a PDF file, for machines with no printer.
     auto *dialog = new QPrintDialog(&printer(), this);
     dialog->setObjectName(QStringLiteral("printDialog"));

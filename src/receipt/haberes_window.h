@@ -40,6 +40,7 @@ public:
     void showReceipt(const Receipt &receipt) override;
     void showReceipt(const Receipt &receipt, const ReceiptWorking &working) override;
     void setPositionBoxes(const PositionBoxes &boxes) override;
+    void setPeriodName(const std::string &name) override;
     void setVolverHandler(std::function<void()> handler) override;
     void prepare() override;
 
@@ -105,6 +106,7 @@ private:
     QGroupBox *sosten_ = nullptr;
     QLabel *Label18_ = nullptr;
     QLabel *docente_ = nullptr;
+    QString periodName_;
     std::array<QLabel *, kRowSlots> cod_{};
     std::array<QLabel *, kRowSlots> Label10_{};
     std::array<QLabel *, kRowSlots> Label19_{};

@@ -108,14 +108,15 @@ bool paintOnPage(QWidget &window, QPagedPaintDevice *device)
     return paintScaled(window, writer, true);
 }
 
-QString receiptTitle(const QString &docente)
+QString receiptTitle(const QString &docente, const QString &period)
 {
     const QString name = safeName(docente);
     QString title = QLatin1String(kTitle);
     if (!name.isEmpty()) {
         title += QStringLiteral(" - ") + name;
     }
-    return title + QStringLiteral(" - ") + QLatin1String(kPeriod);
+    const QString periodName = safeName(period);
+    return title + QStringLiteral(" - ") + (periodName.isEmpty() ? QLatin1String(kPeriod) : periodName);
 }
 
 QString documentsFolder()
@@ -124,15 +125,15 @@ QString documentsFolder()
     return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
-void proposeReceiptFile(QPrinter &printer, const QString &docente)
+void proposeReceiptFile(QPrinter &printer, const QString &docente, const QString &period)
 {
     const QFileInfo previous(printer.outputFileName());
     const bool keepFolder = !printer.outputFileName().isEmpty() && previous.absoluteDir().exists();
     const QDir folder(keepFolder ? previous.absolutePath() : documentsFolder());
-    printer.setDocName(receiptTitle(docente));
+    printer.setDocName(receiptTitle(docente, period));
     // Set on the engine, so the output format stays: QPrinter::setOutputFileName() would turn a
     // printer chosen before into "print to file".
-    printer.printEngine()->setProperty(QPrintEngine::PPK_OutputFileName, folder.filePath(receiptFileName(docente)));
+    printer.printEngine()->setProperty(QPrintEngine::PPK_OutputFileName, folder.filePath(receiptFileName(docente, period)));
 }
 
 }  // namespace recibo::receipt

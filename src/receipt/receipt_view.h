@@ -28,6 +28,9 @@ public:
     // tips and in the "Cómo se calculó" window. A receipt shown without it explains nothing.
     virtual void showReceipt(const Receipt &receipt, const ReceiptWorking &working) = 0;
     virtual void setPositionBoxes(const PositionBoxes &boxes) = 0;
+    // The period the receipts are computed with, named on the receipt and in its file; empty when
+    // the program offers one period only.
+    virtual void setPeriodName(const std::string &name) = 0;
     // Called by "Volver" after the receipt has been disabled and hidden.
     virtual void setVolverHandler(std::function<void()> handler) = 0;
     // Does, while the user has not asked for a receipt yet, the work of the window's first showing

@@ -71,5 +71,39 @@ TEST(ReceiptCaseTool, NamesTheFileAndTheKeyItRefuses)
     EXPECT_EQ(run.output, file.string() + ": unknown key \"numerohoramed\"\n");
 }
 
+TEST(ReceiptCaseTool, ComputesWithAnotherPeriodAndItsCatalogue)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path();
+    const std::filesystem::path period = folder / "recibo_otro_periodo.toml";
+    const std::filesystem::path broken = folder / "recibo_periodo_roto.toml";
+    const std::filesystem::path caseFile = folder / "recibo_caso_734.json";
+    std::string text(builtInPeriodText());
+    const std::string position734 = "{ codigo = 734, basicos = 1500,";
+    text.replace(text.find(position734), position734.size(), "{ codigo = 734, basicos = 1600,");
+    const std::string name734 = "\"Asistente Social\" },\n  { codigo = 928";
+    text.replace(text.find(name734), name734.size(), "\"Asistente Social Mayor\" },\n  { codigo = 928");
+    std::ofstream(period) << text;
+    text.replace(text.find("valor = 0.71"), 12, "valor = -1");
+    std::ofstream(broken) << text;
+    std::ofstream(caseFile) << R"({"input": {"category": "cargo", "position": {"code": "734"}}})";
+
+    const cases::ToolRun run = cases::runReceiptCase("--periodo '" + period.string() + "' '" + caseFile.string() + "'");
+    const cases::ToolRun refused =
+        cases::runReceiptCase("--periodo '" + broken.string() + "' '" + caseFile.string() + "' 2>&1");
+    const cases::ToolRun exported = cases::runReceiptCase("--exportar-periodo");
+    for (const auto &file : {period, broken, caseFile})
+        std::filesystem::remove(file);
+
+    EXPECT_EQ(run.status, 0);
+    const Json receipt = Json::parse(run.output);
+    EXPECT_EQ(receipt["header"]["carsel"], "Asistente Social Mayor");
+    // 1600 points of $0.59.
+    EXPECT_EQ(receipt["rows"][0]["earnings"], "$944");
+    EXPECT_NE(refused.status, 0);
+    EXPECT_EQ(refused.output,
+              broken.string() + ", línea 13, clave «cargo.valor_punto_jornada.valor»: no puede ser negativo.\n");
+    EXPECT_EQ(exported.output, builtInPeriodText());
+}
+
 }  // namespace
 }  // namespace recibo

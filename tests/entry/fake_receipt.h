@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "receipt_view.h"
@@ -14,6 +15,7 @@ struct ReceiptRecord {
     // The working handed with each receipt; null for a receipt handed without one.
     std::vector<std::shared_ptr<const recibo::ReceiptWorking>> workings;
     std::vector<recibo::receipt::PositionBoxes> boxes;
+    std::string periodName;
     std::function<void()> volver;
 };
 
@@ -31,6 +33,7 @@ public:
         record_.workings.push_back(std::make_shared<const recibo::ReceiptWorking>(working));
     }
     void setPositionBoxes(const recibo::receipt::PositionBoxes &boxes) override { record_.boxes.push_back(boxes); }
+    void setPeriodName(const std::string &name) override { record_.periodName = name; }
     void setVolverHandler(std::function<void()> handler) override { record_.volver = std::move(handler); }
     void prepare() override { ++record_.prepared; }
 
