@@ -108,6 +108,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"a start that is no date", edited("desde = 2008-03-01", "desde = \"marzo\""),
                 "x.toml, línea 9, clave «desde»: debe ser una fecha como 2008-03-01."},
         BadFile{"not UTF-8", edited("Analista Técnico", "Analista T\xE9" "cnico"), "x.toml, línea 159: no es texto UTF-8."},
+        BadFile{"a letter outside quotes", edited("valor = 0.71,", "valor = 0.71 á,"),
+                "x.toml, línea 13: no es TOML válido: hay una letra o un signo fuera de un texto entre comillas."},
+        BadFile{"a letter escaped", edited("\"Analista Técnico\"", "\"Analista \\écnico\""),
+                "x.toml, línea 159: no es TOML válido: hay una letra o un signo fuera de un texto entre comillas."},
         BadFile{"not TOML", edited("nombre = \"Marzo de 2.008\"", "nombre = Marzo"),
                 "x.toml, línea 8: no es TOML válido (columna 10)."},
         BadFile{"over 1 MB", builtInText() + std::string(kMaxPeriodFileBytes, '#'), "x.toml: el archivo pasa de 1 MB."}));

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <vector>
 
 #include "period_reader.h"
 
@@ -106,12 +107,23 @@ void writePeriod(std::ostream &out, const recibo::Period &p)
     for (std::size_t i = 0; i < p.deductions.size(); ++i)
         out << "    p.deductions[" << i << "] = {" << literal(p.deductions[i].code) << ", "
             << exact(p.deductions[i].rate) << ", " << literal(p.deductions[i].middle) << "};\n";
-    out << "    p.positions = {\n";
-    for (const recibo::Position &row : p.positions)
-        out << "        {" << literal(row.code) << ", " << literal(row.name) << ", " << literal(row.basicPoints)
-            << ", " << literal(row.complementPoints) << ", " << literal(row.taskPoints) << ", "
-            << literal(row.fullDayPoints) << ", " << literal(row.extendedDayPoints) << "},\n";
-    out << "    };\n";
+    // The catalogue as constant rows copied in a loop: one huge initialiser of strings takes
+    // some compilers many minutes under the sanitizers.
+    out << "    for (const PositionRow &row : kPositions)\n"
+        << "        p.positions.push_back({row.code, row.name, row.basicPoints, row.complementPoints, row.taskPoints,\n"
+        << "                               row.fullDayPoints, row.extendedDayPoints});\n";
+}
+
+void writePositions(std::ostream &out, const std::vector<recibo::Position> &positions)
+{
+    out << "struct PositionRow {\n    const char *code, *name, *basicPoints, *complementPoints, *taskPoints, "
+           "*fullDayPoints, *extendedDayPoints;\n};\n\n"
+        << "constexpr PositionRow kPositions[] = {\n";
+    for (const recibo::Position &row : positions)
+        out << "    {" << literal(row.code) << ", " << literal(row.name) << ", " << literal(row.basicPoints) << ", "
+            << literal(row.complementPoints) << ", " << literal(row.taskPoints) << ", " << literal(row.fullDayPoints)
+            << ", " << literal(row.extendedDayPoints) << "},\n";
+    out << "};\n";
 }
 
 void writeBytes(std::ostream &out, std::string_view bytes)
@@ -146,6 +158,8 @@ int main(int argc, char **argv)
     code << "// Built from " << argv[1] << " by period_codegen; not to be edited.\n"
          << "#include \"builtin_period.h\"\n\nnamespace recibo {\nnamespace {\n\n";
     writeBytes(code, bytes.str());
+    code << "\n";
+    writePositions(code, reading.period->positions);
     code << "\nPeriod make()\n{\n    Period p;\n";
     writePeriod(code, *reading.period);
     code << "    return p;\n}\n\n}  // namespace\n\n"

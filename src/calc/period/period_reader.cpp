@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "period_document.h"
+#include "toml_guard.h"
 #include "utf8.h"
 
 namespace recibo {
@@ -345,6 +346,10 @@ PeriodReading readPeriod(std::string_view bytes)
     }
     if (const auto bad = firstInvalidUtf8Line(bytes)) {
         reading.problems.push_back({*bad, {}, "no es texto UTF-8"});
+        return reading;
+    }
+    if (const auto stray = firstStrayNonAsciiLine(bytes)) {
+        reading.problems.push_back({*stray, {}, "no es TOML válido: hay una letra o un signo fuera de un texto entre comillas"});
         return reading;
     }
     const toml::parse_result parsed = toml::parse(bytes);
