@@ -309,6 +309,17 @@ Acceptance SelectionDialog::acceptance() const
     return accepted;
 }
 
+void SelectionDialog::choose(const Snapshot &entries)
+{
+    codcargo_->setText(QString::fromStdString(entries.codigocargo));
+    for (const TextField *field : kTextFields) {
+        if (field->window == FieldWindow::Advertencia) {
+            boxOf(*field)->setText(QString::fromStdString(entries.*field->value));
+        }
+    }
+    onListoClicked();
+}
+
 void SelectionDialog::onListoClicked()
 {
     const Acceptance accepted = acceptance();

@@ -47,6 +47,9 @@ public:
     int selectedRow() const { return selectedRow_; }
     // What "Listo" would carry now.
     Acceptance acceptance() const;
+    // The position of `entries` chosen as the user would: its code typed, the point boxes and the
+    // name as they stand there, and "Listo".
+    void choose(const Snapshot &entries);
     // Selected entries of the hidden lists `codigocargo` and `puntosbasicos` ("" for none).
     QString selectedCode() const;
     QString selectedBasicPoints() const;

@@ -63,6 +63,8 @@ public:
 
     // What "Calcular" hands to the engine, read from the controls as they stand.
     Snapshot snapshot() const;
+    // Sets the controls to `entries` as typing them would, every reaction running as it does then.
+    void showEntries(const Snapshot &entries);
     std::uint8_t pctantig() const { return pctantig_; }
     // The period "Calcular" computes with: the built-in one until the teacher picks another.
     const Period &period() const { return *offer_.periods[chosenPeriod_]; }
@@ -101,6 +103,7 @@ private:
     void onHorasmedioSelected();
     void onHorassupSelected();
     void onSeniorityChosen(std::size_t option);
+    void showSeniorityOption(int option);
     void onPeriodChosen(int index);
     void showPeriodFigures();
     void sayLeftOutPeriods();
