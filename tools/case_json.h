@@ -5,18 +5,19 @@
 #include <nlohmann/json.hpp>
 
 #include "compute.h"
+#include "entries_json.h"
 
 namespace recibo::cases {
 
-struct CaseInput {
-    Snapshot snapshot;
-    char decimalSeparator = '.';
-};
+using CaseInput = file::Entries;
 
 // Keys left out take the start state of the data-entry window; a position code and a seniority
-// bracket take their points and percentage from `period`. Throws nlohmann::json errors on a
+// bracket take their points and percentage from `period`. Throws file::EntriesError on a
 // malformed case.
-CaseInput inputFromJson(const nlohmann::ordered_json &input, const Period &period);
+inline CaseInput inputFromJson(const nlohmann::ordered_json &input, const Period &period)
+{
+    return file::entriesFromJson(input, period);
+}
 
 // The outcome in the shape of a case's "expected" member. With `working`, each row gets a
 // "working" member {"text", "formula"} and the totals a "working" member with one for each total.

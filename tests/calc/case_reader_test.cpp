@@ -37,14 +37,20 @@ TEST_P(CaseReaderRefuses, NamesTheKey)
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, CaseReaderRefuses,
-    testing::Values(Refusal{R"({"numerohoramed": "12"})", R"(unknown key "numerohoramed")"},
-                    Refusal{R"({"position": {"code": "734", "nombre": "x"}})", R"(unknown key "position.nombre")"},
-                    Refusal{R"({"cantkm": 10})", R"(key "cantkm" must be a string)"},
-                    Refusal{R"({"hijos": "1"})", R"(key "hijos" must be true, false or a whole number)"},
-                    Refusal{R"({"Option4": "si"})", R"(key "Option4" must be true, false or a whole number)"},
-                    Refusal{R"({"zona": "2"})", R"(key "zona" must be a whole number)"},
-                    Refusal{R"({"position": "734"})", R"(key "position" must be an object)"},
-                    Refusal{R"({"category": 1})", R"(key "category" must be a string or null)"}));
+    testing::Values(Refusal{R"({"numerohoramed": "12"})", "clave «numerohoramed»: clave desconocida"},
+                    Refusal{R"({"position": {"code": "734", "nombre": "x"}})", "clave «position.nombre»: clave desconocida"},
+                    Refusal{R"({"cantkm": 10})", "clave «cantkm»: debe ser un texto"},
+                    Refusal{R"({"hijos": "1"})", "clave «hijos»: debe ser true, false, 0 o 1"},
+                    Refusal{R"({"hijos": 3})", "clave «hijos»: debe ir de 0 a 2"},
+                    Refusal{R"({"Option4": "si"})", "clave «Option4»: debe ser true, false, 0 o 1"},
+                    Refusal{R"({"zona": "2"})", "clave «zona»: debe ser un número entero"},
+                    Refusal{R"({"zona": 5})", "clave «zona»: debe ir de -1 a 4"},
+                    Refusal{R"({"bracket": 18446744073709551615})", "clave «bracket»: debe ir de 0 a 12"},
+                    Refusal{R"({"pctantig": -1})", "clave «pctantig»: debe ir de 0 a 255"},
+                    Refusal{R"({"position": "734"})", "clave «position»: debe ser un objeto"},
+                    Refusal{R"({"category": 1})", "clave «category»: debe ser un texto o null"},
+                    Refusal{R"({"category": "cargos"})",
+                            "clave «category»: debe ser \"cargo\", \"horasmedio\", \"horassup\" o \"none\""}));
 
 TEST(CaseReader, ReadsEveryFieldOfTheTablesByItsControlName)
 {
@@ -68,7 +74,7 @@ TEST(ReceiptCaseTool, NamesTheFileAndTheKeyItRefuses)
     const cases::ToolRun run = cases::runReceiptCase("'" + file.string() + "' 2>&1");
     EXPECT_NE(run.status, 0);
     std::filesystem::remove(file);
-    EXPECT_EQ(run.output, file.string() + ": unknown key \"numerohoramed\"\n");
+    EXPECT_EQ(run.output, file.string() + ": clave «numerohoramed»: clave desconocida\n");
 }
 
 TEST(ReceiptCaseTool, ComputesWithAnotherPeriodAndItsCatalogue)
