@@ -8,6 +8,7 @@
 
 #include "accessible.h"
 #include "haberes_window.h"
+#include "receipt_layout.h"
 #include "receipt_reader.h"
 #include "twips.h"
 
@@ -30,7 +31,8 @@ void HaberesWindow::buildReader()
     ui::hideChildrenFromScreenReaders(sosten_);
     sosten_->setAccessibleName(QStringLiteral("Recibo de haberes"));
     reader_ = new ReceiptReader(this);
-    reader_->setScroller([this](int pixels) { movedor_->setValue(movedor_->value() + pixels * ui::kTwipsPerPixel); });
+    reader_->setScroller({[this](int pixels) { scrollReceiptBy(pixels); },
+                          [this](bool end) { movedor_->setValue(end ? movedor_->maximum() : kScrollStart); }});
 }
 
 void HaberesWindow::readLines(const Receipt &receipt)

@@ -32,6 +32,13 @@ void HaberesWindow::onMovedorValueChanged(int value)
     }
 }
 
+void HaberesWindow::scrollReceiptBy(int pixels)
+{
+    // Moving up stops at the design top, unless the scroll bar already stands above it.
+    const int value = movedor_->value();
+    movedor_->setValue(std::max(value + pixels * ui::kTwipsPerPixel, std::min(value, kScrollStart)));
+}
+
 void HaberesWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);

@@ -86,6 +86,8 @@ private:
                      int heightTwips, int maxWidth, TextFit &fit);
     void layOutTotals(std::size_t rows);
     void fitScrollBar();
+    // Down by `pixels` (negative: up), as the receipt's lines ask to keep one in view.
+    void scrollReceiptBy(int pixels);
     static bool isScrollKey(int key);
     void setBackgrounds(unsigned frameColour, unsigned windowColour);
     void setPrintLook(bool printing);

@@ -6,7 +6,11 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <tuple>
+#include <vector>
+
 #include "receipt_layout.h"
+#include "receipt_reader.h"
 #include "window_fixture.h"
 
 namespace recibo::receipt::testing {
@@ -41,6 +45,75 @@ INSTANTIATE_TEST_SUITE_P(Keys, ScrollKeys,
                                            KeyCase{"down a page", Qt::Key_PageDown, 100 + kLargeChange},
                                            KeyCase{"up a page stops at the top", Qt::Key_PageUp, 0},
                                            KeyCase{"to the end", Qt::Key_End, -1}));
+
+enum class ScrollAfter { Top, Higher, Kept, Lower, End };
+
+struct LineKeyCase {
+    const char *rule;
+    std::vector<Qt::Key> keys;
+    bool fromEnd;  // the receipt scrolled to its end first, the first line still current
+    int line;      // the current line after the keys; -1 the last, -2 any below the first
+    ScrollAfter scroll;
+};
+
+void PrintTo(const LineKeyCase &c, std::ostream *os) { *os << c.rule; }
+
+std::vector<Qt::Key> times(int count, Qt::Key key) { return std::vector<Qt::Key>(static_cast<std::size_t>(count), key); }
+
+// The 26-row receipt in windows shorter than it: the design height, and a shorter one that still
+// shows the date box at the bottom right (a shorter window hides that box; nothing scrolls it).
+constexpr int kShortWindowHeight = 540;
+
+class LineKeys : public ReceiptWindowTest, public ::testing::WithParamInterface<std::tuple<LineKeyCase, int>> {};
+
+TEST_P(LineKeys, KeepTheCurrentLineInSightAndMoveAPageOfWhatTheWindowShows)
+{
+    const auto &[c, height] = GetParam();
+    window->resize(window->width(), height);
+    window->showReceipt(samples::largestReceipt());
+    auto *lines = qobject_cast<ReceiptReader *>(find("recibo"));
+    auto *movedor = find<QScrollBar>("movedor");
+    ASSERT_GT(movedor->maximum(), kScrollStart) << "the receipt must be taller than the window";
+    if (c.fromEnd) {
+        movedor->setValue(movedor->maximum());
+    }
+    const int before = movedor->value();
+    for (const Qt::Key key : c.keys) {
+        QTest::keyClick(lines, key);
+        EXPECT_TRUE(lines->rect().contains(lines->lineRect(lines->current())))
+            << "line " << lines->current() << " out of sight at scroll " << movedor->value();
+    }
+    const int expectedLine = c.line == -1 ? lines->lineCount() - 1 : c.line;
+    if (c.line == -2) {
+        EXPECT_GT(lines->current(), 0);
+    } else {
+        EXPECT_EQ(lines->current(), expectedLine);
+    }
+    switch (c.scroll) {
+    case ScrollAfter::Top: EXPECT_EQ(movedor->value(), kScrollStart); break;
+    case ScrollAfter::Higher: EXPECT_LT(movedor->value(), before); break;
+    case ScrollAfter::Kept: EXPECT_EQ(movedor->value(), before); break;
+    case ScrollAfter::Lower: EXPECT_GT(movedor->value(), before); break;
+    case ScrollAfter::End: EXPECT_EQ(movedor->value(), movedor->maximum()); break;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LargestReceipt, LineKeys,
+    ::testing::Combine(
+        ::testing::Values(
+            LineKeyCase{"page down moves the receipt a page", {Qt::Key_PageDown}, false, -2, ScrollAfter::Lower},
+            LineKeyCase{"four pages down reach the end", times(4, Qt::Key_PageDown), false, -1, ScrollAfter::End},
+            LineKeyCase{"end shows the end of the receipt", {Qt::Key_End}, false, -1, ScrollAfter::End},
+            LineKeyCase{"page up from the end comes back", {Qt::Key_End, Qt::Key_PageUp}, false, -2,
+                        ScrollAfter::Top},
+            LineKeyCase{"home shows the top", {Qt::Key_Home}, true, 0, ScrollAfter::Top},
+            LineKeyCase{"twenty lines down stay within the first view", times(20, Qt::Key_Down), false, 20,
+                        ScrollAfter::Kept},
+            LineKeyCase{"down to the net pay scrolls it into view", times(31, Qt::Key_Down), false, 31,
+                        ScrollAfter::Lower},
+            LineKeyCase{"up at the first line brings it back into view", {Qt::Key_Up}, true, 0, ScrollAfter::Higher}),
+        ::testing::Values(kShortWindowHeight, ui::px(kClientHeight))));
 
 TEST_F(ReceiptWindowTest, TheWheelOverTheWindowScrollsTheReceipt)
 {
