@@ -27,9 +27,8 @@ QString phrase(const QLabel *caption, const QString &value)
 
 void HaberesWindow::buildReader()
 {
-    // The cells and rules of the frame are read through the reader's lines, not one by one.
-    ui::hideChildrenFromScreenReaders(sosten_);
-    sosten_->setAccessibleName(QStringLiteral("Recibo de haberes"));
+    // The frame, its cells and its rules are read through the reader's lines, not one by one.
+    ui::readThroughAnotherControl(sosten_);
     reader_ = new ReceiptReader(this);
     reader_->setScroller({[this](int pixels) { scrollReceiptBy(pixels); },
                           [this](bool end) { movedor_->setValue(end ? movedor_->maximum() : kScrollStart); }});
