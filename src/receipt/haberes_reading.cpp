@@ -59,14 +59,15 @@ void HaberesWindow::readLines(const Receipt &receipt)
         parts << Label19_[slot]->text() << (earnings ? QStringLiteral("haberes") : QStringLiteral("descuentos"))
               << amount->text();
         lines.push_back({joined(parts), workedAmounts_.value(static_cast<qsizetype>(slot)).working,
-                         {cod_[slot], Label10_[slot], Label19_[slot], amount}});
+                         {cod_[slot], Label10_[slot], Label19_[slot], amount}, static_cast<int>(slot)});
     }
     const std::array<std::pair<QLabel *, QLabel *>, 3> totals{
         {{Label15_, thaberes_}, {Label16_, tdescuentos_}, {Label17_, liquido_}}};
     for (std::size_t i = 0; i < totals.size(); ++i) {
         const auto &[caption, amount] = totals[i];
-        lines.push_back({joined({caption->text(), amount->text()}),
-                         workedAmounts_.value(static_cast<qsizetype>(rows + i)).working, {caption, amount}});
+        const auto place = static_cast<qsizetype>(rows + i);
+        lines.push_back({joined({caption->text(), amount->text()}), workedAmounts_.value(place).working,
+                         {caption, amount}, static_cast<int>(place)});
     }
     lines.push_back({joined({Text10_->accessibleName(), Text10_->text()}), QString(), {Text10_}});
     reader_->setLines(std::move(lines));
