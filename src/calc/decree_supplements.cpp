@@ -183,7 +183,7 @@ void decreeAndNationalRows(Calculation &calc)
     calc.writeEarnings("006", "Adic. Art 2 y 3 Dcrto 5863/05", calc.middle006, &Amounts::monto006);
     a.monto014 = toMoney(a.monto006.toDouble() * kDecree014Rate);
     if (Working *w = calc.working(&Amounts::monto014))
-        *w = product(a.monto014, {asMoney("006 #", a.monto006.toDouble()), asNumber("#", kDecree014Rate)});
+        *w = share(a.monto014, asMoney("del adicional 006 (#)", a.monto006.toDouble()), asRate("#", kDecree014Rate));
     calc.writeEarnings("014", "Product Dcrto 5863/05", doubleText(kDecree014Shown, calc.separator),
                        &Amounts::monto014);
     if (a.monto084 > Money())
