@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
@@ -28,7 +29,7 @@ class ScrollKeys : public ReceiptWindowTest, public ::testing::WithParamInterfac
 
 TEST_P(ScrollKeys, MoveTheReceiptWhereverTheFocusIsNotEditing)
 {
-    window->showReceipt(samples::largestReceipt());
+    showLargestInDesignSize();
     auto *movedor = find<QScrollBar>("movedor");
     for (const char *focus : {"Volver", "Salir", "sosten"}) {
         movedor->setValue(kScrollStart);
@@ -69,8 +70,8 @@ class LineKeys : public ReceiptWindowTest, public ::testing::WithParamInterface<
 TEST_P(LineKeys, KeepTheCurrentLineInSightAndMoveAPageOfWhatTheWindowShows)
 {
     const auto &[c, height] = GetParam();
-    window->resize(window->width(), height);
     window->showReceipt(samples::largestReceipt());
+    window->resize(window->width(), height);  // as the teacher sized it
     auto *lines = qobject_cast<ReceiptReader *>(find("recibo"));
     auto *movedor = find<QScrollBar>("movedor");
     ASSERT_GT(movedor->maximum(), kScrollStart) << "the receipt must be taller than the window";
@@ -118,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ReceiptWindowTest, TheWheelOverTheWindowScrollsTheReceipt)
 {
     // A wheel turn over a cell that does not take it reaches the window, as the system delivers it.
-    window->showReceipt(samples::largestReceipt());
+    showLargestInDesignSize();
     auto *movedor = find<QScrollBar>("movedor");
     const QPointF at = QPointF(inWindow(label(slot("Label19", 3))).center());
     QWheelEvent down(at, window->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
@@ -173,6 +174,44 @@ TEST_P(ScrollRange, EndsWithTheLastTotalsRuleInViewAndNoBlankBelowIt)
 INSTANTIATE_TEST_SUITE_P(Receipts, ScrollRange,
                          ::testing::Values(RangeCase{"three rows", 3}, RangeCase{"ten rows", 10},
                                            RangeCase{"the largest receipt", samples::kLargestItems.size()}));
+
+struct ShowingCase {
+    const char *rule;
+    std::size_t rows;
+    int teacherHeight;  // the height the teacher gave the window after the first showing; 0: none
+};
+
+void PrintTo(const ShowingCase &c, std::ostream *os) { *os << c.rule; }
+
+class Showings : public ReceiptWindowTest, public ::testing::WithParamInterface<ShowingCase> {};
+
+TEST_P(Showings, ShowTheWholeReceiptWhereTheScreenHasRoomAndKeepTheTeachersSize)
+{
+    const ShowingCase &c = GetParam();
+    const QRect room = window->screen()->availableGeometry();
+    window->showReceipt(samples::firstRows(c.rows));
+    if (c.teacherHeight > 0) {
+        window->resize(window->width(), c.teacherHeight);
+        QTest::keyClick(window.get(), Qt::Key_Escape);  // Volver
+        window->showReceipt(samples::largestReceipt());
+        EXPECT_EQ(window->height(), c.teacherHeight);
+        return;
+    }
+    EXPECT_TRUE(room.contains(window->frameGeometry())) << "past the screen's free area";
+    EXPECT_GE(window->height(), ui::px(kClientHeight));
+    const bool wholeReceipt = inWindow(line("Line17")).bottom() <= window->rect().bottom();
+    const bool allTheRoom = window->frameGeometry().height() == room.height();
+    EXPECT_TRUE(wholeReceipt || allTheRoom) << window->height();
+    EXPECT_EQ(find<QScrollBar>("movedor")->maximum() == kScrollStart, wholeReceipt);
+}
+
+// On the offscreen screen (800 pixels high) every receipt fits; a smaller screen trims the window as
+// fitOnScreen does, tested with it.
+INSTANTIATE_TEST_SUITE_P(Receipts, Showings,
+                         ::testing::Values(ShowingCase{"three rows in the design height", 3, 0},
+                                           ShowingCase{"nineteen rows in a taller window", 19, 0},
+                                           ShowingCase{"the largest receipt in the screen's height", 26, 0},
+                                           ShowingCase{"the teacher's height kept", 26, 500}));
 
 TEST_F(ReceiptWindowTest, AtItsMinimumSizeTheButtonsAndTheScrollBarStayInside)
 {
