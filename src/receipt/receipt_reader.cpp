@@ -136,6 +136,9 @@ void ReceiptReader::setLines(std::vector<ReaderLine> lines)
 {
     lines_ = std::move(lines);
     current_ = 0;
+    if (window()->focusWidget() == this) {
+        keepCurrentInView();  // the window keeps its scroll value from the receipt before
+    }
     update();
 }
 
