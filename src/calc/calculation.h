@@ -217,8 +217,8 @@ bool transport(Calculation &calc);
 bool familyAllowances(Calculation &calc);
 void absenceAdjustmentRow(Calculation &calc);
 void deductions(Calculation &calc);
-// The three totals; their workings too when `working` is given.
-ReceiptTotals totals(const Amounts &amounts, char separator, ReceiptWorking *working);
+// The three totals; their workings too when `working` is given, naming the rows of `receipt`.
+ReceiptTotals totals(const Amounts &amounts, const Receipt &receipt, char separator, ReceiptWorking *working);
 
 // The amounts and middle texts of items 006, 084 and 113, computed at the end of the category step.
 void positionSupplements(Calculation &calc);

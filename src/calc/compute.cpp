@@ -29,7 +29,7 @@ Outcome run(const Snapshot &snapshot, const Period &period, char decimalSeparato
         return *calc.failure;
     detail::absenceAdjustmentRow(calc);
     detail::deductions(calc);
-    receipt.totals = detail::totals(calc.amounts, decimalSeparator, working);
+    receipt.totals = detail::totals(calc.amounts, receipt, decimalSeparator, working);
     receipt.docente = snapshot.docente;
     return outcome;
 }

@@ -140,7 +140,7 @@ void decreeAndNationalRows(Calculation &calc)
     const double rate014 = calc.period.decree014Rate;
     a.monto014 = toMoney(a.monto006.toDouble() * rate014);
     if (Working *w = calc.working(&Amounts::monto014))
-        *w = product(a.monto014, {asMoney("006 #", a.monto006.toDouble()), asNumber("#", rate014)});
+        *w = share(a.monto014, asMoney("del adicional 006 (#)", a.monto006.toDouble()), asRate("#", rate014));
     calc.writeEarnings("014", "Product Dcrto 5863/05", doubleText(calc.period.decree014Shown, calc.separator),
                        &Amounts::monto014);
     if (a.monto084 > Money())

@@ -25,20 +25,35 @@ constexpr std::array<Term, 8> kTotalDeductions{{
     {"510", &Amounts::monto510},
 }};
 
+// The table's terms as the total's parts, each named by the description of its row on the receipt.
+template <const auto &Terms>
+void recordNamedParts(Working &working, const Amounts &a, const Receipt &receipt)
+{
+    for (const Term &term : Terms) {
+        std::string_view name;
+        for (std::size_t i = 0; i < receipt.rowCount && name.empty(); ++i)
+            name = receipt.rows[i].code == term.code ? receipt.rows[i].description : name;
+        working.parts.push_back({term.code, a.*term.amount, term.subtracted, name});
+    }
+}
+
 }  // namespace
 
-ReceiptTotals totals(const Amounts &a, char separator, ReceiptWorking *working)
+ReceiptTotals totals(const Amounts &a, const Receipt &receipt, char separator, ReceiptWorking *working)
 {
     const Money earnings = sumOf<kTotalEarnings>(a);
     const Money deductions = sumOf<kTotalDeductions>(a);
     const Money net = earnings - deductions;
     if (working) {
         working->thaberes = sum(earnings);
-        recordParts<kTotalEarnings>(working->thaberes, a);
+        working->thaberes.total = "Total Haberes";
+        recordNamedParts<kTotalEarnings>(working->thaberes, a, receipt);
         working->tdescuentos = sum(deductions);
-        recordParts<kTotalDeductions>(working->tdescuentos, a);
-        const std::array<Part, 2> netParts{{{"Total Haberes", earnings}, {"Total descuentos", deductions, true}}};
-        working->liquido = sum(net, netParts);
+        working->tdescuentos.total = "Total descuentos";
+        recordNamedParts<kTotalDeductions>(working->tdescuentos, a, receipt);
+        // Always the subtraction, also with no deductions.
+        working->liquido = difference(net, asMoney("Total Haberes #", earnings.toDouble()),
+                                      asMoney("Total descuentos #", deductions.toDouble()));
     }
     return ReceiptTotals{amountText(earnings, separator, AmountPrefix::Spaced),
                          amountText(deductions, separator, AmountPrefix::Spaced),

@@ -61,9 +61,10 @@ private:
     std::uint8_t size_ = 0;
 };
 
-// How a figure is written: money with "$", a percentage with " %", hours, days and kilometres
-// with their word; points and plain numbers bare (their meaning says what they count).
-enum class Unit : std::uint8_t { Number, Money, Percent, Points, Hours, Days, Km };
+// How a figure is written: money with "$", a percentage with " %", a rate as the percentage it is
+// (0.07 as "7 %"), hours, days and kilometres with their word; points and plain numbers bare (their
+// meaning says what they count).
+enum class Unit : std::uint8_t { Number, Money, Percent, Rate, Points, Hours, Days, Km };
 
 struct Figure {
     std::string_view meaning;  // the words around the figure; '#' stands where it goes
@@ -89,9 +90,14 @@ struct Condition {
 
 // One amount a base or a total adds up (or takes away), named by its item code.
 struct Part {
+    constexpr Part(std::string_view itemCode, Money itemAmount, bool takenAway = false, std::string_view rowName = {})
+        : code(itemCode), amount(itemAmount), subtracted(takenAway), name(rowName)
+    {
+    }
     std::string_view code;
     Money amount;
-    bool subtracted = false;
+    bool subtracted;
+    std::string_view name;  // the row's description, where the sentence names the item too
 };
 
 enum class Rule : std::uint8_t {
@@ -104,6 +110,8 @@ enum class Rule : std::uint8_t {
     Sum,              // the parts added up
     SumOfProducts,    // operands in threes (factor, factor, converted product), the products added up
     MinimumTopUp,     // item 172; operands as kTopUp* below
+    Share,            // operands: the base, the rate; read "rate of the base", multiplied in that order
+    Difference,       // operands: the first less the second, both always shown
 };
 
 // Operand positions of Rule::MinimumTopUp.
@@ -128,6 +136,7 @@ struct Working {
     std::string_view table;       // the table the amount was looked up in, if it has a name
     std::string_view rowLabel;    // a table row that chose the amount: "antigüedad", "zona"
     std::string_view rowCaption;  // its caption, quoted in the text; may be empty
+    std::string_view total;       // the total a sum makes, named before its parts: "Total Haberes"
     FixedList<Condition, 2> conditions;
     FixedList<Figure, kTopUpOperands> operands;
     FixedList<Part, 17> parts;

@@ -55,6 +55,24 @@ Working sum(Money result, std::span<const Part> parts)
     return w;
 }
 
+Working share(Money result, Figure base, Figure rate)
+{
+    Working w;
+    w.rule = Rule::Share;
+    w.operands = {base, rate};
+    w.result = result;
+    return w;
+}
+
+Working difference(Money result, Figure first, Figure second)
+{
+    Working w;
+    w.rule = Rule::Difference;
+    w.operands = {first, second};
+    w.result = result;
+    return w;
+}
+
 Working sumOfProducts(Money result, std::initializer_list<ProductTerm> terms)
 {
     Working w;

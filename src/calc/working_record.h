@@ -15,6 +15,7 @@ constexpr Figure asMoney(std::string_view meaning, double value) { return {meani
 constexpr Figure asNumber(std::string_view meaning, double value) { return {meaning, value, Unit::Number}; }
 constexpr Figure asPoints(std::string_view meaning, double value) { return {meaning, value, Unit::Points}; }
 constexpr Figure asHours(std::string_view meaning, double value) { return {meaning, value, Unit::Hours}; }
+constexpr Figure asRate(std::string_view meaning, double value) { return {meaning, value, Unit::Rate}; }
 // A money base followed by the parts it adds up.
 constexpr Figure itemised(std::string_view meaning, Money value)
 {
@@ -37,6 +38,10 @@ Working cappedProduct(Money result, std::initializer_list<Figure> factors, doubl
 Working pick(Money result, std::initializer_list<Condition> conditions,
              std::optional<Figure> picked = std::nullopt);
 Working sum(Money result, std::span<const Part> parts = {});
+// The base times a rate, read as the rate's percentage of the base.
+Working share(Money result, Figure base, Figure rate);
+// The first figure less the second.
+Working difference(Money result, Figure first, Figure second);
 
 // One product of two factors, converted, as a term of a sum.
 struct ProductTerm {

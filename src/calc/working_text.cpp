@@ -1,5 +1,6 @@
 #include "working_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <span>
@@ -28,6 +29,27 @@ std::string roundedText(double value)
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     const std::string text(buffer, static_cast<std::size_t>(result.ptr - buffer));
     return text.find('e') == std::string::npos && text != "-0" ? text : shortestText(value);
+}
+
+// A fraction's plain decimal text as the percentage it is: the point moved two places right, so
+// 0.07 reads "7" exactly, where 0.07 * 100 in double would not.
+std::string hundredfold(std::string_view plain)
+{
+    const bool negative = plain.starts_with('-');
+    if (negative)
+        plain.remove_prefix(1);
+    const std::size_t point = plain.find('.');
+    std::string digits(plain.substr(0, point));
+    if (point != std::string_view::npos)
+        digits.append(plain.substr(point + 1));
+    const std::size_t integerDigits = (point == std::string_view::npos ? plain.size() : point) + 2;
+    if (digits.size() < integerDigits)
+        digits.append(integerDigits - digits.size(), '0');
+    std::string integer = digits.substr(0, integerDigits);
+    std::string fraction = digits.substr(integerDigits);
+    integer.erase(0, std::min(integer.find_first_not_of('0'), integer.size() - 1));
+    fraction.erase(fraction.find_last_not_of('0') + 1);
+    return (negative ? "-" : "") + integer + (fraction.empty() ? "" : "." + fraction);
 }
 
 // A figure as the formula writes it; a negative one in parentheses so it reads as one number.
@@ -60,6 +82,7 @@ private:
     std::string body() const;
     std::string percentageBody() const;
     std::string cappedBody() const;
+    std::string sumBody() const;
     std::string sumOfProductsBody() const;
     std::string topUpBody() const;
     std::string formula() const;
@@ -90,12 +113,13 @@ std::string Writer::grouped(std::string_view plain) const
 
 std::string Writer::figureNumber(const Figure &figure) const
 {
-    const std::string number =
-        grouped(figure.approximate ? roundedText(figure.value) : shortestText(figure.value));
+    const std::string plain = figure.approximate ? roundedText(figure.value) : shortestText(figure.value);
+    const std::string number = grouped(plain);
     const bool one = std::fabs(figure.value) == 1;
     switch (figure.unit) {
     case Unit::Money: return std::string("$") + number;
     case Unit::Percent: return number + " %";
+    case Unit::Rate: return grouped(hundredfold(plain)) + " %";
     case Unit::Hours: return number + (one ? " hora" : " horas");
     case Unit::Days: return number + (one ? " día" : " días");
     case Unit::Km: return number + " km";
@@ -136,7 +160,8 @@ std::string Writer::bandText(const Band &band, Unit unit) const
                             : std::string("más de ") + bound(band.low) + " y hasta " + bound(band.high);
 }
 
-// The parts that are not zero, by item code: "001 $885 + 002 $59,59 − 440 $22,7253".
+// The parts that are not zero, by item code and name where they have one: "001 $885 + 002 $59,59 −
+// 440 $22,7253".
 std::string Writer::partsText() const
 {
     std::string text;
@@ -148,6 +173,8 @@ std::string Writer::partsText() const
         else if (part.subtracted)
             text += "−";
         text.append(part.code);
+        if (!part.name.empty())
+            text += std::string(" ") + std::string(part.name);
         text += std::string(" ") + moneyText(part.amount);
     }
     return text;
@@ -188,17 +215,30 @@ std::string Writer::body() const
                figureText(operands.back()) + ")";
     case Rule::Capped: return cappedBody();
     case Rule::Pick: return operands.empty() ? moneyText(w_.result) : figureText(operands.front());
-    case Rule::Sum: {
-        // Zero parts are left out of the sum; with none left it says so instead of an empty sum.
-        const std::string parts = partsText();
-        return parts.empty() ? std::string("ningún importe distinto de cero: ") + moneyText(w_.result)
-                             : parts + " = " + moneyText(w_.result);
-    }
+    case Rule::Sum: return sumBody();
     case Rule::SumOfProducts: return sumOfProductsBody();
     case Rule::MinimumTopUp: return topUpBody();
+    case Rule::Share: return figureText(operands[1]) + " " + figureText(operands[0]) + " = " + moneyText(w_.result);
+    case Rule::Difference:
+        return figureText(operands[0]) + std::string(kMinus) + figureText(operands[1]) + " = " + moneyText(w_.result);
     case Rule::None: break;
     }
     return {};
+}
+
+// Zero parts are left out of the sum; with none left it says so instead of an empty sum, and one
+// part alone is the amount itself.
+std::string Writer::sumBody() const
+{
+    std::size_t counted = 0;
+    bool subtracted = false;
+    for (const Part &part : w_.parts) {
+        counted += part.amount == Money() ? 0 : 1;
+        subtracted = subtracted || (part.amount != Money() && part.subtracted);
+    }
+    if (counted == 0)
+        return std::string("ningún importe distinto de cero: ") + moneyText(w_.result);
+    return counted == 1 && !subtracted ? partsText() : partsText() + " = " + moneyText(w_.result);
 }
 
 // "antigüedad 30 % de la base $1.000 (001 $1.000): $1.000 × 30 = $30.000; ÷ 100 = $300"
@@ -283,6 +323,8 @@ std::string Writer::formula() const
             formula += std::string(formula.empty() ? "" : " + ") + formulaNumber(ops[i].value);
         return formula;
     }
+    case Rule::Share: return formulaNumber(ops[0].value) + " * " + formulaNumber(ops[1].value);
+    case Rule::Difference: return formulaNumber(ops[0].value) + " - " + formulaNumber(ops[1].value);
     case Rule::MinimumTopUp:
         // The engine's own order: N = gross - T × rate, then the minimum less N.
         return formulaNumber(ops[kTopUpMinimum].value) + " - (" + formulaNumber(ops[kTopUpGross].value) + " - " +
@@ -303,6 +345,8 @@ WorkingText Writer::explain() const
         text = lead + (w_.rule == Rule::Pick ? " → " : ": ") + text;
     if (!w_.table.empty())
         text = std::string(w_.table) + ": " + text;
+    if (!w_.total.empty())
+        text = std::string(w_.total) + ": " + text;
     if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
         text[0] = static_cast<char>(text[0] - 'a' + 'A');
     return {text, formula()};

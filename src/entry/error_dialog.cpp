@@ -24,9 +24,8 @@ ErrorDialog::ErrorDialog(QWidget *parent) : QDialog(parent)
     setFixedSize(ui::sizeOf(kClientWidth, kClientHeight));
 
     const QString text = QStringLiteral("seleccione cargo u horas de nivel medio o superior");
-    // A screen reader announces the dialog as an alert and reads its message.
+    // A screen reader announces the dialog as an alert and reads its message from the label, once.
     ui::setAccessibleRole(this, QAccessible::AlertMessage);
-    setAccessibleDescription(text);
     auto *message = new QLabel(text, this);
     message->setObjectName(QStringLiteral("Label1"));
     message->setWordWrap(true);

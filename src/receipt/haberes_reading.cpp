@@ -8,6 +8,7 @@
 
 #include "accessible.h"
 #include "haberes_window.h"
+#include "receipt_layout.h"
 #include "receipt_reader.h"
 #include "twips.h"
 
@@ -26,11 +27,11 @@ QString phrase(const QLabel *caption, const QString &value)
 
 void HaberesWindow::buildReader()
 {
-    // The cells and rules of the frame are read through the reader's lines, not one by one.
-    ui::hideChildrenFromScreenReaders(sosten_);
-    sosten_->setAccessibleName(QStringLiteral("Recibo de haberes"));
+    // The frame, its cells and its rules are read through the reader's lines, not one by one.
+    ui::readThroughAnotherControl(sosten_);
     reader_ = new ReceiptReader(this);
-    reader_->setScroller([this](int pixels) { movedor_->setValue(movedor_->value() + pixels * ui::kTwipsPerPixel); });
+    reader_->setScroller({[this](int pixels) { scrollReceiptBy(pixels); },
+                          [this](bool end) { movedor_->setValue(end ? movedor_->maximum() : kScrollStart); }});
 }
 
 void HaberesWindow::readLines(const Receipt &receipt)
@@ -58,14 +59,15 @@ void HaberesWindow::readLines(const Receipt &receipt)
         parts << Label19_[slot]->text() << (earnings ? QStringLiteral("haberes") : QStringLiteral("descuentos"))
               << amount->text();
         lines.push_back({joined(parts), workedAmounts_.value(static_cast<qsizetype>(slot)).working,
-                         {cod_[slot], Label10_[slot], Label19_[slot], amount}});
+                         {cod_[slot], Label10_[slot], Label19_[slot], amount}, static_cast<int>(slot)});
     }
     const std::array<std::pair<QLabel *, QLabel *>, 3> totals{
         {{Label15_, thaberes_}, {Label16_, tdescuentos_}, {Label17_, liquido_}}};
     for (std::size_t i = 0; i < totals.size(); ++i) {
         const auto &[caption, amount] = totals[i];
-        lines.push_back({joined({caption->text(), amount->text()}),
-                         workedAmounts_.value(static_cast<qsizetype>(rows + i)).working, {caption, amount}});
+        const auto place = static_cast<qsizetype>(rows + i);
+        lines.push_back({joined({caption->text(), amount->text()}), workedAmounts_.value(place).working,
+                         {caption, amount}, static_cast<int>(place)});
     }
     lines.push_back({joined({Text10_->accessibleName(), Text10_->text()}), QString(), {Text10_}});
     reader_->setLines(std::move(lines));

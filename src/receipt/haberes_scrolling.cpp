@@ -32,6 +32,13 @@ void HaberesWindow::onMovedorValueChanged(int value)
     }
 }
 
+void HaberesWindow::scrollReceiptBy(int pixels)
+{
+    // Moving up stops at the design top, unless the scroll bar already stands above it.
+    const int value = movedor_->value();
+    movedor_->setValue(std::max(value + pixels * ui::kTwipsPerPixel, std::min(value, kScrollStart)));
+}
+
 void HaberesWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
@@ -54,9 +61,30 @@ void HaberesWindow::fitScrollBar()
 void HaberesWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!fittedOnScreen_) {
-        fittedOnScreen_ = true;
+    // Only now is the frame the window system puts around it known.
+    if (fitOnShow_) {
+        fitOnShow_ = false;
         ui::fitOnScreen(this);
+        fittedSize_ = size();
+    }
+}
+
+void HaberesWindow::fitHeightToReceipt()
+{
+    // A size the window did not give itself is the teacher's, and stays from then on.
+    sizedByTeacher_ = sizedByTeacher_ || size() != fittedSize_;
+    if (sizedByTeacher_) {
+        return;
+    }
+    // Tall enough for the whole receipt without scrolling, never shorter than designed; the screen
+    // trims it to its free area.
+    resize(width(), std::max(ui::px(kClientHeight), ui::px(kFrameTopAtZero + receiptBottom_ + kBottomMargin)));
+    fittedSize_ = size();
+    if (isVisible()) {
+        ui::fitOnScreen(this);
+        fittedSize_ = size();
+    } else {
+        fitOnShow_ = true;
     }
 }
 

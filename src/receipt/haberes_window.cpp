@@ -54,6 +54,7 @@ HaberesWindow::HaberesWindow(QWidget *parent)
     setAutoFillBackground(true);
     ui::setColour(this, QPalette::Window, kWindowColour);
     resize(ui::sizeOf(kClientWidth, kClientHeight));
+    fittedSize_ = size();
     setMinimumSize(ui::sizeOf(kMinClientWidth, kMinClientHeight));
 
     buildFrame();
@@ -83,6 +84,7 @@ void HaberesWindow::showReceipt(const Receipt &receipt)
 {
     receiptShown_ = true;
     fill(receipt);
+    fitHeightToReceipt();
     show();
     setEnabled(true);
     raise();

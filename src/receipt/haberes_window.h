@@ -87,6 +87,10 @@ private:
                      int heightTwips, int maxWidth, TextFit &fit);
     void layOutTotals(std::size_t rows);
     void fitScrollBar();
+    // Until the teacher sizes the window, it takes the height that shows the whole receipt.
+    void fitHeightToReceipt();
+    // Down by `pixels` (negative: up), as the receipt's lines ask to keep one in view.
+    void scrollReceiptBy(int pixels);
     static bool isScrollKey(int key);
     void setBackgrounds(unsigned frameColour, unsigned windowColour);
     void setPrintLook(bool printing);
@@ -162,7 +166,9 @@ private:
     QPointer<QWidget> focusBeforePrint_;
     int frameHeight_;  // twips; grows with every scroll, see onMovedorValueChanged
     int receiptBottom_;  // twips in the frame: the last totals rule of the receipt shown
-    bool fittedOnScreen_ = false;
+    QSize fittedSize_;          // the size the window last gave itself
+    bool fitOnShow_ = true;      // the screen is to trim the window when it is next shown
+    bool sizedByTeacher_ = false;
     bool receiptShown_ = false;  // once true, preparing would overwrite a real receipt
     std::function<void()> volverHandler_;
     std::unique_ptr<QPrinter> printer_;

@@ -9,6 +9,7 @@
 
 #include "controls.h"
 #include "haberes_window.h"
+#include "receipt_reader.h"
 #include "twips.h"
 #include "working_text.h"
 
@@ -101,7 +102,8 @@ void HaberesWindow::onExplicarClicked()
                             Salir_->mapToGlobal(QPoint(Salir_->width(), Salir_->height())));
         workingWindow_->placeBeside(this, buttons);
     }
-    workingWindow_->open();
+    // At the working of the line the receipt is being read at, when it has an amount.
+    workingWindow_->open(reader_->lineCount() > 0 ? reader_->line(reader_->current()).amount : -1);
 }
 
 }  // namespace recibo::receipt

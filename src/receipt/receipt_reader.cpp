@@ -136,6 +136,9 @@ void ReceiptReader::setLines(std::vector<ReaderLine> lines)
 {
     lines_ = std::move(lines);
     current_ = 0;
+    if (window()->focusWidget() == this) {
+        keepCurrentInView();  // the window keeps its scroll value from the receipt before
+    }
     update();
 }
 
@@ -184,36 +187,59 @@ int ReceiptReader::indexOfLineInterface(const QAccessibleInterface *line) const
     return -1;
 }
 
-int ReceiptReader::pageOfLines() const
+int ReceiptReader::lineStep() const
 {
-    const QRect first = lineRect(std::min(current_, lineCount() - 1));
-    return std::max(1, first.height() > 0 ? height() / first.height() - 2 : 1);
+    // The rows are the shortest lines; with their padding each overlaps the next by one.
+    int step = 0;
+    for (int i = 0; i < lineCount(); ++i) {
+        const int lineHeight = lineRect(i).height();
+        if (lineHeight > 0 && (step == 0 || lineHeight < step)) {
+            step = lineHeight;
+        }
+    }
+    return std::max(1, step - kFramePadding);
+}
+
+void ReceiptReader::movePage(int direction)
+{
+    const int step = lineStep();
+    const int lines = std::max(1, (height() - 2 * kViewMargin) / step - 1);
+    if (scroll_.by) {
+        scroll_.by(direction * lines * step);
+    }
+    setCurrent(current_ + direction * lines);
 }
 
 void ReceiptReader::keyPressEvent(QKeyEvent *event)
 {
+    const bool toEdge = event->key() == Qt::Key_Home || event->key() == Qt::Key_End;
+    if (toEdge && scroll_.toEdge) {
+        scroll_.toEdge(event->key() == Qt::Key_End);
+    }
     switch (event->key()) {
     case Qt::Key_Up: setCurrent(current_ - 1); break;
     case Qt::Key_Down: setCurrent(current_ + 1); break;
     case Qt::Key_Home: setCurrent(0); break;
     case Qt::Key_End: setCurrent(lineCount() - 1); break;
-    case Qt::Key_PageUp: setCurrent(current_ - pageOfLines()); break;
-    case Qt::Key_PageDown: setCurrent(current_ + pageOfLines()); break;
+    case Qt::Key_PageUp: movePage(-1); break;
+    case Qt::Key_PageDown: movePage(1); break;
     default: QWidget::keyPressEvent(event); return;
     }
+    // Also when the line stays: the receipt may have been scrolled away from it.
+    keepCurrentInView();
     event->accept();
 }
 
 void ReceiptReader::keepCurrentInView()
 {
     const QRect place = lineRect(current_);
-    if (!scroll_ || place.isEmpty()) {
+    if (!scroll_.by || place.isEmpty()) {
         return;
     }
     if (place.top() < kViewMargin) {
-        scroll_(place.top() - kViewMargin);
+        scroll_.by(place.top() - kViewMargin);
     } else if (place.bottom() > height() - kViewMargin) {
-        scroll_(place.bottom() - height() + kViewMargin);
+        scroll_.by(place.bottom() - height() + kViewMargin);
     }
 }
 
@@ -243,7 +269,8 @@ void ReceiptReader::focusInEvent(QFocusEvent *event)
     QWidget::focusInEvent(event);
     keepCurrentInView();
     update();
-    announceCurrent();
+    // Qt announces the list itself after this handler; the current line must be heard after it.
+    QMetaObject::invokeMethod(this, &ReceiptReader::announceCurrent, Qt::QueuedConnection);
 }
 
 void ReceiptReader::focusOutEvent(QFocusEvent *event)
@@ -256,6 +283,9 @@ bool ReceiptReader::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == parentWidget() && event->type() == QEvent::Resize) {
         setGeometry(parentWidget()->rect());
+        if (hasFocus()) {
+            keepCurrentInView();
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -20,6 +20,13 @@ struct ReaderLine {
     QString sentence;              // e.g. "001, 1, Asign. de la categoría, haberes, $885"
     QString description;           // the working of its amount, when it has one
     QList<QPointer<QWidget>> parts;  // the cells it is read from; their union is where it stands
+    int amount = -1;               // its amount's place among the receipt's amounts; -1: none
+};
+
+// How the receipt under the lines moves.
+struct ReceiptScroller {
+    std::function<void(int pixels)> by;  // down by `pixels` (negative: up)
+    std::function<void(bool end)> toEdge;  // to its top, or to its end
 };
 
 class ReceiptReader : public QWidget {
@@ -38,8 +45,8 @@ public:
     void setCurrent(int index);
     // Where a line stands, in this widget's coordinates; empty when none of its cells is shown.
     QRect lineRect(int index) const;
-    // Called with how many pixels the receipt must move down (negative: up) to show a line whole.
-    void setScroller(std::function<void(int pixels)> scroll) { scroll_ = std::move(scroll); }
+    // Moves the receipt to show a line whole, a page at a time, or to either end.
+    void setScroller(ReceiptScroller scroll) { scroll_ = std::move(scroll); }
 
     // The interfaces of the lines for the accessibility tree, kept for the reader's lifetime.
     QAccessibleInterface *lineInterface(int index) const;
@@ -55,11 +62,13 @@ protected:
 private:
     void announceCurrent();
     void keepCurrentInView();
-    int pageOfLines() const;
+    int lineStep() const;
+    // A page of what the window shows: the receipt moves by it and the current line by its lines.
+    void movePage(int direction);
 
     std::vector<ReaderLine> lines_;
     int current_ = 0;
-    std::function<void(int)> scroll_;
+    ReceiptScroller scroll_;
     mutable std::vector<unsigned> lineIds_;  // QAccessible ids of the line interfaces, by index
 };
 

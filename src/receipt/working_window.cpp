@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QScreen>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -15,17 +16,22 @@ constexpr int kWidth = 720;
 constexpr int kMinWidth = 420;  // narrower than this, the workings wrap too often to read
 constexpr int kHeight = 520;
 
-// "001  Asign. de la categoría  $885", then the working indented on the next line.
-QString listing(const QList<WorkedAmount> &amounts)
+// "001  Asign. de la categoría  $885", then the working indented on the next line; with where each
+// entry starts.
+QString listing(const QList<WorkedAmount> &amounts, QList<int> &starts)
 {
-    QStringList entries;
+    QString text;
+    starts.clear();
     for (const WorkedAmount &amount : amounts) {
-        QString heading = amount.code.isEmpty() ? amount.description : amount.code + "  " + amount.description;
-        heading += "  " + amount.amount;
-        const QString working = amount.working.isEmpty() ? QStringLiteral("(sin detalle)") : amount.working;
-        entries << heading + "\n    " + working;
+        if (!text.isEmpty()) {
+            text += QStringLiteral("\n\n");
+        }
+        starts.append(static_cast<int>(text.size()));
+        text += amount.code.isEmpty() ? amount.description : amount.code + "  " + amount.description;
+        text += "  " + amount.amount;
+        text += "\n    " + (amount.working.isEmpty() ? QStringLiteral("(sin detalle)") : amount.working);
     }
-    return entries.join(QStringLiteral("\n\n"));
+    return text;
 }
 
 }  // namespace
@@ -51,7 +57,7 @@ WorkingWindow::WorkingWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 
 void WorkingWindow::setAmounts(const QList<WorkedAmount> &amounts)
 {
-    detalle_->setPlainText(listing(amounts));
+    detalle_->setPlainText(listing(amounts, entryStarts_));
 }
 
 void WorkingWindow::placeBeside(const QWidget *window, const QRect &keepClear)
@@ -71,11 +77,16 @@ void WorkingWindow::placeBeside(const QWidget *window, const QRect &keepClear)
     move(ui::placeBeside(anchor, frameGeometry().size(), room, keepClear));
 }
 
-void WorkingWindow::open()
+void WorkingWindow::open(int amount)
 {
     show();
     raise();
     activateWindow();
+    // The text cursor, which a screen reader reads from, stands at the start of the amount's entry.
+    QTextCursor cursor(detalle_->document());
+    cursor.setPosition(amount >= 0 && amount < entryStarts_.size() ? entryStarts_[amount] : 0);
+    detalle_->setTextCursor(cursor);
+    detalle_->centerCursor();
     detalle_->setFocus();
 }
 

@@ -29,11 +29,13 @@ public:
     // Beside `window` on its screen, narrower where that keeps it beside, and never over `keepClear`
     // (in screen coordinates) where the screen has room.
     void placeBeside(const QWidget *window, const QRect &keepClear);
-    // Shows the window in front with the text ready for the keyboard.
-    void open();
+    // Shows the window in front with the text ready for the keyboard at the entry of `amount` (its
+    // place in the list set), or at the top.
+    void open(int amount = -1);
 
 private:
     QPlainTextEdit *detalle_ = nullptr;
+    QList<int> entryStarts_;  // where each amount's entry starts in the text
 };
 
 }  // namespace recibo::receipt

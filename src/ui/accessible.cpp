@@ -10,7 +10,7 @@ namespace {
 
 constexpr char kRoleProperty[] = "reciboAccessibleRole";
 constexpr char kStableNameProperty[] = "reciboStableName";
-constexpr char kNoChildrenProperty[] = "reciboNoAccessibleChildren";
+constexpr char kReadElsewhereProperty[] = "reciboReadElsewhere";
 constexpr char kPrintOnlyProperty[] = "reciboPrintOnly";
 
 // A window or dialog with the role it is given, whose hidden print-only controls are left out.
@@ -34,7 +34,8 @@ private:
     {
         QList<QWidget *> children;
         for (QWidget *child : widget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-            if (!child->isWindow() && !(child->isHidden() && child->property(kPrintOnlyProperty).toBool())) {
+            if (!child->isWindow() && !child->property(kReadElsewhereProperty).toBool() &&
+                !(child->isHidden() && child->property(kPrintOnlyProperty).toBool())) {
                 children.append(child);
             }
         }
@@ -85,7 +86,7 @@ QAccessibleInterface *interfaceFor(const QString & /*className*/, QObject *objec
     if (const QVariant role = widget->property(kRoleProperty); role.isValid()) {
         return new WithRole(widget, static_cast<QAccessible::Role>(role.toInt()));
     }
-    if (widget->property(kNoChildrenProperty).toBool()) {
+    if (widget->property(kReadElsewhereProperty).toBool()) {
         return new WithoutChildren(widget);
     }
     if (auto *list = qobject_cast<QComboBox *>(widget); list && list->property(kStableNameProperty).toBool()) {
@@ -103,12 +104,22 @@ void installOnce()
     (void)installed;
 }
 
+// Qt keeps the first interface made for an object, and one may have been made already (a group
+// box's constructor announces its title): drop it, so the next one is made knowing the property.
+void renewInterface(QWidget *widget)
+{
+    if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(widget)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
+}
+
 }  // namespace
 
 void setAccessibleRole(QWidget *widget, QAccessible::Role role)
 {
     installOnce();
     widget->setProperty(kRoleProperty, static_cast<int>(role));
+    renewInterface(widget);
 }
 
 void setPrintOnly(QWidget *widget)
@@ -117,16 +128,18 @@ void setPrintOnly(QWidget *widget)
     widget->setProperty(kPrintOnlyProperty, true);
 }
 
-void hideChildrenFromScreenReaders(QWidget *widget)
+void readThroughAnotherControl(QWidget *widget)
 {
     installOnce();
-    widget->setProperty(kNoChildrenProperty, true);
+    widget->setProperty(kReadElsewhereProperty, true);
+    renewInterface(widget);
 }
 
 void setStableAccessibleName(QComboBox *list, const QString &name)
 {
     installOnce();
     list->setProperty(kStableNameProperty, true);
+    renewInterface(list);
     list->setAccessibleName(name);
     if (QLineEdit *text = list->lineEdit()) {
         text->setAccessibleName(name);

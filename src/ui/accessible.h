@@ -17,9 +17,9 @@ void setAccessibleRole(QWidget *widget, QAccessible::Role role);
 // screen reader does not find it in its window.
 void setPrintOnly(QWidget *widget);
 
-// Leaves the children of `widget` out of what a screen reader reaches: cells and rules that another
-// control reads out as whole sentences.
-void hideChildrenFromScreenReaders(QWidget *widget);
+// Leaves `widget` and everything in it out of what a screen reader reaches in its window: a frame
+// whose cells and rules another control reads out as whole sentences. Its window needs a role.
+void readThroughAnotherControl(QWidget *widget);
 
 // Gives a drop-down list a name that stays while its entries change; its value is the entry shown.
 // The text part of an editable list gets the same name, since it is what takes the focus.

@@ -108,20 +108,23 @@ private:
 Money formulaAmount(const std::string &formula) { return toMoney(Formula(formula).value()); }
 
 // The values of the numbers written in a text, read with its decimal separator and the other
-// mark as thousands grouping; signs are left aside, as a formula's are.
+// mark as thousands grouping; signs are left aside, as a formula's are. A percentage ("7 %") also
+// stands for its fraction (0.07), which is how a formula multiplies by it.
 std::set<double> textNumbers(const std::string &text, char separator)
 {
-    static const std::regex number(R"(\d(?:[\d.,]*\d)?)");
+    static const std::regex number(R"((\d(?:[\d.,]*\d)?)( %)?)");
     std::set<double> values;
     for (auto it = std::sregex_iterator(text.begin(), text.end(), number); it != std::sregex_iterator(); ++it) {
         std::string plain;
-        for (const char c : it->str()) {
+        for (const char c : (*it)[1].str()) {
             if (c == separator)
                 plain += '.';
             else if (c != '.' && c != ',')
                 plain += c;
         }
         values.insert(std::stod(plain));
+        if ((*it)[2].matched)
+            values.insert(std::stod(plain) / 100);
     }
     return values;
 }
@@ -136,12 +139,20 @@ Money shownAmount(const std::string &cell)
     return amount.value_or(Money());
 }
 
+// A teacher reads words, not bare arithmetic: at least one word of two letters or more.
+bool holdsAWord(const std::string &text)
+{
+    static const std::regex word(R"([A-Za-z\xC3\xA1\xC3\xA9\xC3\xAD\xC3\xB3\xC3\xBA\xC3\xB1]{2,})");
+    return std::regex_search(text, word);
+}
+
 void expectFaithful(const Json &working, const std::string &amount, char separator, const std::string &what)
 {
     SCOPED_TRACE(what + ": " + working.dump());
     const auto text = working.at("text").get<std::string>();
     const auto formula = working.at("formula").get<std::string>();
     ASSERT_FALSE(text.empty());
+    EXPECT_TRUE(holdsAWord(text)) << "bare arithmetic";
     EXPECT_EQ(formulaAmount(formula), shownAmount(amount));
     const std::set<double> inText = textNumbers(text, separator);
     for (const double number : formulaNumbers(formula))
@@ -166,9 +177,15 @@ TEST_P(GoldenCaseWorking, EveryFormulaGivesItsAmountWithTheNumbersOfItsText)
         expectFaithful(row.at("working"), amount.get<std::string>(), in.decimalSeparator,
                        "row " + row.at("code").get<std::string>());
     }
+    const Json &totals = json.at("totals");
     for (const char *total : {"thaberes", "tdescuentos", "liquido"})
-        expectFaithful(json.at("totals").at("working").at(total), json.at("totals").at(total).get<std::string>(),
-                       in.decimalSeparator, total);
+        expectFaithful(totals.at("working").at(total), totals.at(total).get<std::string>(), in.decimalSeparator, total);
+    // The net pay is always the subtraction of its two terms, also when one of them is zero.
+    const std::string net = totals.at("working").at("liquido").at("formula").get<std::string>();
+    const std::size_t minus = net.find(" - ");
+    ASSERT_NE(minus, std::string::npos) << net;
+    EXPECT_EQ(toMoney(Formula(net.substr(0, minus)).value()), shownAmount(totals.at("thaberes").get<std::string>()));
+    EXPECT_EQ(toMoney(Formula(net.substr(minus + 3)).value()), shownAmount(totals.at("tdescuentos").get<std::string>()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, GoldenCaseWorking, testing::ValuesIn(cases::caseFiles()),
@@ -185,6 +202,9 @@ TEST(FormulaCheck, ReadsCArithmeticAndCatchesAWrongAmount)
               (std::set<double>{1033.09, 1, 885, 0.07, 72.3163}));
     EXPECT_EQ(textNumbers("(de 1,401 a 1,942), llega al tope $161.8: se paga", '.'),
               (std::set<double>{1401, 1942, 161.8}));
+    EXPECT_EQ(textNumbers("7 % del adicional 006 ($193)", ','), (std::set<double>{7, 0.07, 6, 193}));
+    EXPECT_TRUE(holdsAWord("Total descuentos: 504 Ley 4035 $17,1646"));
+    EXPECT_FALSE(holdsAWord("006 $193 × 0,07 = $13,51"));
 }
 
 // Position 734 (1500 basic, 101 basic-complement and 150 task points), "Entre 5 y 7 años" (30 %),
@@ -224,7 +244,10 @@ TEST_P(WorkingSentence, IsWrittenWithTheReceiptsFigures)
     const auto working = std::make_unique<ReceiptWorking>();
     const Outcome outcome = compute(position734With301Km(), builtInPeriod(), want.separator, *working);
     const Receipt &receipt = std::get<Receipt>(outcome);
-    const Working *found = want.what == "thaberes" ? &working->thaberes : nullptr;
+    const Working *found = want.what == "thaberes"      ? &working->thaberes
+                           : want.what == "tdescuentos" ? &working->tdescuentos
+                           : want.what == "liquido"     ? &working->liquido
+                                                        : nullptr;
     for (std::size_t i = 0; i < receipt.rowCount && !found; ++i)
         if (receipt.rows[i].code == want.what)
             found = &working->rows[i];
@@ -267,29 +290,42 @@ INSTANTIATE_TEST_SUITE_P(
         Sentence{"029", '.',
                  "301 km semanales × $0.13472 por km × 4 semanas = $162.20288, llega al tope $161.8: se paga $161.8",
                  "161.8"},
+        Sentence{"014", ',', "7 % del adicional 006 ($193) = $13,51", "193 * 0.07"},
+        Sentence{"014", '.', "7 % del adicional 006 ($193) = $13.51", "193 * 0.07"},
         Sentence{"thaberes", ',',
-                 "001 $885 + 002 $59,59 + 016 $88,5 + 010 $309,927 + 078 $413,236 + 006 $193 + 014 $13,51 + "
-                 "084 $110 + 113 $100 + 188 $122,9377 + 029 $161,8 = $2.457,5007",
+                 "Total Haberes: 001 Asign. de la categoría $885 + 002 Comp. de Básico $59,59 + "
+                 "016 Tarea diferenciada $88,5 + 010 Antigüedad $309,927 + 078 As. por zona $413,236 + "
+                 "006 Adic. Art 2 y 3 Dcrto 5863/05 $193 + 014 Product Dcrto 5863/05 $13,51 + "
+                 "084 Incentivo de Nación $110 + 113 Negro de Nación $100 + 188 Plus Productividad $122,9377 + "
+                 "029 transporte por KM $161,8 = $2.457,5007",
                  "885 + 59.59 + 88.5 + 309.927 + 413.236 + 193 + 13.51 + 110 + 100 + 122.9377 + 161.8"},
         Sentence{"thaberes", '.',
-                 "001 $885 + 002 $59.59 + 016 $88.5 + 010 $309.927 + 078 $413.236 + 006 $193 + 014 $13.51 + "
-                 "084 $110 + 113 $100 + 188 $122.9377 + 029 $161.8 = $2,457.5007",
-                 "885 + 59.59 + 88.5 + 309.927 + 413.236 + 193 + 13.51 + 110 + 100 + 122.9377 + 161.8"}),
+                 "Total Haberes: 001 Asign. de la categoría $885 + 002 Comp. de Básico $59.59 + "
+                 "016 Tarea diferenciada $88.5 + 010 Antigüedad $309.927 + 078 As. por zona $413.236 + "
+                 "006 Adic. Art 2 y 3 Dcrto 5863/05 $193 + 014 Product Dcrto 5863/05 $13.51 + "
+                 "084 Incentivo de Nación $110 + 113 Negro de Nación $100 + 188 Plus Productividad $122.9377 + "
+                 "029 transporte por KM $161.8 = $2,457.5007",
+                 "885 + 59.59 + 88.5 + 309.927 + 413.236 + 193 + 13.51 + 110 + 100 + 122.9377 + 161.8"},
+        // 505 = 3 % of 2085.7007 (the base 1033.09 + 010 + 078 + 006 + 014 + 188) = 62.571021 -> 62.571.
+        Sentence{"tdescuentos", ',', "Total descuentos: 505 IOSPER $62,571", "62.571"},
+        Sentence{"liquido", ',', "Total Haberes $2.457,5007 − Total descuentos $62,571 = $2.394,9297",
+                 "2457.5007 - 62.571"}),
     [](const testing::TestParamInfo<Sentence> &info) {
         return "Item" + info.param.what + (info.param.separator == ',' ? "_comma" : "_point");
     });
 
-TEST(WorkingSentence, ATotalOfNothingButZerosSaysSo)
+TEST(WorkingSentence, ATotalOfNothingButZerosSaysSoAndTheNetPayStillSubtracts)
 {
     Snapshot s;
     s.category = Category::HorasMedio;  // no hours: every amount is 0
     const auto working = std::make_unique<ReceiptWorking>();
     ASSERT_TRUE(std::holds_alternative<Receipt>(compute(s, builtInPeriod(), ',', *working)));
-    for (const Working *total : {&working->thaberes, &working->tdescuentos, &working->liquido}) {
-        const WorkingText got = explain(*total, ',');
-        EXPECT_EQ(got.text.rfind("Ningún importe distinto de cero: $0", 0), 0u) << got.text;
-        EXPECT_EQ(got.formula, "0");
-    }
+    EXPECT_EQ(explain(working->thaberes, ',').text, "Total Haberes: ningún importe distinto de cero: $0");
+    EXPECT_EQ(explain(working->tdescuentos, ',').text, "Total descuentos: ningún importe distinto de cero: $0");
+    EXPECT_EQ(explain(working->thaberes, ',').formula, "0");
+    // The net pay still shows its subtraction.
+    EXPECT_EQ(explain(working->liquido, ',').text, "Total Haberes $0 − Total descuentos $0 = $0");
+    EXPECT_EQ(explain(working->liquido, ',').formula, "0 - 0");
 }
 
 TEST(ReceiptCaseTool, ExplainAddsTheWorkingToEveryRowAndTotal)

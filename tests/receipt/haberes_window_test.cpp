@@ -471,7 +471,7 @@ TEST_F(ReceiptWindowTest, ShowingMakesTheOneWindowVisibleEnabledAndModeless)
 
 TEST_F(ReceiptWindowTest, ScrollingMovesTheFrameAndOnlyEverGrowsIt)
 {
-    window->showReceipt(samples::largestReceipt());
+    showLargestInDesignSize();
     auto *movedor = find<QScrollBar>("movedor");
     QWidget *sosten = find("sosten");
     EXPECT_EQ(movedor->value(), 100);
@@ -492,7 +492,7 @@ TEST_F(ReceiptWindowTest, ScrollingMovesTheFrameAndOnlyEverGrowsIt)
 
 TEST_F(ReceiptWindowTest, TheFramesGrowthIsBounded)
 {
-    window->showReceipt(samples::largestReceipt());
+    showLargestInDesignSize();
     auto *movedor = find<QScrollBar>("movedor");
     for (int i = 0; i < 40; ++i) {
         movedor->setValue(i % 2 == 0 ? movedor->maximum() : movedor->minimum() + 1);
@@ -502,7 +502,7 @@ TEST_F(ReceiptWindowTest, TheFramesGrowthIsBounded)
 
 TEST_F(ReceiptWindowTest, ScrollExtremesShowTheFirstRowAndTheLargestTotals)
 {
-    window->showReceipt(samples::largestReceipt());
+    showLargestInDesignSize();
     auto *movedor = find<QScrollBar>("movedor");
     const QRect client = window->rect();
 

@@ -170,7 +170,7 @@ TEST_F(PrintTest, PrintingTwiceGivesTheSamePage)
 TEST_F(PrintTest, AScrolledReceiptPrintsTheFrameWhereItStands)
 {
     REQUIRE_PDFTOPPM();
-    window->showReceipt(samples::largestReceipt());  // long enough to scroll
+    showLargestInDesignSize();  // long enough to scroll
     const auto ruleAt = [&](const QImage &page, int windowTwips) {
         const QRect row = onPage(page, QRect(px(840 + 400), px(windowTwips), px(6000), 1).adjusted(0, -2, 0, 2));
         return countPixels(page, row, [](QColor c) { return c.red() < 0x40; }) > row.width();

@@ -98,6 +98,7 @@ TEST_F(ReaderTest, AfterCalcularTheFocusIsOnTheFirstLine)
 TEST_F(ReaderTest, TheKeysMoveLineByLineAndKeepTheLineInView)
 {
     showCase("largest_receipt.json");
+    window->resize(window->width(), ui::px(kClientHeight));  // sized by the teacher, shorter than the receipt
     auto *lines = qobject_cast<ReceiptReader *>(find("recibo"));
     lines->setFocus();
     QTest::keyClick(lines, Qt::Key_End);
@@ -111,6 +112,19 @@ TEST_F(ReaderTest, TheKeysMoveLineByLineAndKeepTheLineInView)
     EXPECT_TRUE(lines->rect().contains(lines->lineRect(0)));
     QTest::keyClick(lines, Qt::Key_PageDown);
     EXPECT_GT(lines->current(), 3);
+}
+
+TEST_F(ReaderTest, ANewReceiptOnAScrolledWindowShowsItsFirstLine)
+{
+    showCase("largest_receipt.json");
+    window->resize(window->width(), ui::px(kClientHeight));  // sized by the teacher, shorter than the receipt
+    auto *lines = qobject_cast<ReceiptReader *>(find("recibo"));
+    lines->setFocus();
+    QTest::keyClick(lines, Qt::Key_End);
+    ASSERT_GT(find<QScrollBar>("movedor")->value(), kScrollStart);
+    showCase("largest_receipt.json");  // "Calcular" again: the window keeps its scroll value
+    EXPECT_EQ(lines->current(), 0);
+    EXPECT_TRUE(lines->rect().contains(lines->lineRect(0)));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "haberes_window.h"
+#include "receipt_layout.h"
 #include "receipt_samples.h"
 #include "rule_line.h"
 #include "twips.h"
@@ -36,6 +37,13 @@ protected:
         return found.isEmpty() ? nullptr : found.first();
     }
     QLabel *label(const QString &name) const { return find<QLabel>(name); }
+    // The largest receipt in a window the teacher brought back to its design size: taller than the
+    // window, so it scrolls.
+    void showLargestInDesignSize()
+    {
+        window->showReceipt(samples::largestReceipt());
+        window->resize(window->width(), ui::px(kClientHeight));
+    }
     RuleLine *line(const QString &name) const { return find<RuleLine>(name); }
     static QString slot(const char *array, std::size_t index)
     {

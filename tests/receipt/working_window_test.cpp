@@ -5,9 +5,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
 #include <fstream>
 #include <memory>
 #include <variant>
+#include <vector>
 
 #include "builtin_period.h"
 #include "case_json.h"
@@ -131,6 +133,41 @@ TEST_F(WorkingWindowTest, F1OpensOneModelessWindowListingEveryRowAndTotal)
     EXPECT_EQ(explanation(), shown);
     EXPECT_TRUE(shown->isVisible());
 }
+
+struct OpenAtCase {
+    const char *rule;
+    std::vector<Qt::Key> keys;  // in the receipt's lines, before F1
+    const char *heading;        // the start of the line the text cursor stands on
+};
+
+void PrintTo(const OpenAtCase &c, std::ostream *os) { *os << c.rule; }
+
+class F1OpensAt : public WorkingWindowTest, public ::testing::WithParamInterface<OpenAtCase> {};
+
+TEST_P(F1OpensAt, TheWorkingOfTheLineBeingRead)
+{
+    const Explained largest("largest_receipt_comma.json");
+    window->showReceipt(largest.receipt, *largest.working);
+    QWidget *lines = find("recibo");
+    for (const Qt::Key key : GetParam().keys)
+        QTest::keyClick(lines, key);
+    pressF1();
+    ASSERT_NE(explanation(), nullptr);
+    const auto *text = explanation()->findChild<QPlainTextEdit *>(QStringLiteral("detalle"));
+    EXPECT_EQ(explanation()->focusWidget(), text);
+    const QString at = text->textCursor().block().text();
+    EXPECT_TRUE(at.startsWith(QString::fromUtf8(GetParam().heading))) << at.toStdString();
+}
+
+// The lines: the name, two header lines, then the rows from 001; the totals, then the date.
+INSTANTIATE_TEST_SUITE_P(
+    Lines, F1OpensAt,
+    ::testing::Values(OpenAtCase{"the name has no amount: the top", {}, "001  Asign. de la categoría"},
+                      OpenAtCase{"the sixth row", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
+                                                   Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down},
+                                 "010  Antigüedad"},
+                      OpenAtCase{"the net pay", {Qt::Key_End, Qt::Key_Up}, "Liquido a pagar"},
+                      OpenAtCase{"the date has no amount: the top", {Qt::Key_End}, "001  Asign. de la categoría"}));
 
 TEST_F(WorkingWindowTest, TheButtonOpensTheSameWindow)
 {
