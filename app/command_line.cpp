@@ -19,9 +19,10 @@ constexpr int kUsageError = 2;
 
 QString helpText()
 {
-    return QStringLiteral("Uso: %1 [opción]\n"
+    return QStringLiteral("Uso: %1 [opción] [ARCHIVO.recibo]\n"
                           "Calcula el recibo de haberes mensual de un docente.\n"
-                          "Sin opciones abre la ventana de ingreso de datos.\n"
+                          "Sin opciones abre la ventana de ingreso de datos, con los datos de ARCHIVO.recibo\n"
+                          "si se lo nombra.\n"
                           "\n"
                           "Opciones:\n"
                           "  -h, --help                     Muestra esta ayuda y termina.\n"
@@ -44,6 +45,7 @@ QString whatIsWrong(const QStringList &arguments)
     const QStringList known{QStringLiteral("-h"), QStringLiteral("--help"), QStringLiteral("-v"),
                             QStringLiteral("--version")};
     const QStringList withFile{QStringLiteral("--periodo"), QStringLiteral("--verificar-periodo")};
+    bool fileNamed = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
         if (known.contains(argument)) {
@@ -58,6 +60,10 @@ QString whatIsWrong(const QStringList &arguments)
         }
         if (argument.startsWith('-') && argument.size() > 1) {
             return QStringLiteral("opción no válida «%1».").arg(argument);
+        }
+        if (argument != QLatin1String("-") && !fileNamed) {
+            fileNamed = true;
+            continue;
         }
         return QStringLiteral("argumento no esperado «%1».").arg(argument);
     }
@@ -83,20 +89,21 @@ CommandLineRequest readCommandLine(const QStringList &arguments, const QString &
     parser.addOptions({help, showVersion, period, verify});
 
     const bool parsed = parser.parse(arguments);
-    if (!parsed || !parser.positionalArguments().isEmpty() || parser.values(period).size() > 1
-        || parser.values(verify).size() > 1) {
-        return {CommandLineAction::Refuse, refusal(whatIsWrong(arguments)), {}};
+    const QStringList files = parser.positionalArguments();
+    if (!parsed || files.size() > 1 || files.contains(QStringLiteral("-")) || parser.values(period).size() > 1
+        || parser.values(verify).size() > 1 || (parser.isSet(verify) && !files.isEmpty())) {
+        return {CommandLineAction::Refuse, refusal(whatIsWrong(arguments)), {}, {}};
     }
     if (parser.isSet(help)) {
-        return {CommandLineAction::ShowHelp, helpText(), {}};
+        return {CommandLineAction::ShowHelp, helpText(), {}, {}};
     }
     if (parser.isSet(showVersion)) {
-        return {CommandLineAction::ShowVersion, QStringLiteral("%1 %2\n").arg(kProgram, version), {}};
+        return {CommandLineAction::ShowVersion, QStringLiteral("%1 %2\n").arg(kProgram, version), {}, {}};
     }
     if (parser.isSet(verify)) {
-        return {CommandLineAction::VerifyPeriod, {}, parser.value(verify)};
+        return {CommandLineAction::VerifyPeriod, {}, parser.value(verify), {}};
     }
-    return {CommandLineAction::Start, {}, parser.value(period)};
+    return {CommandLineAction::Start, {}, parser.value(period), files.value(0)};
 }
 
 PeriodVerdict verifyPeriod(const QString &file)

@@ -1,7 +1,7 @@
 #pragma once
 // The command line: --help, --version and --verificar-periodo answer and leave, without a display;
-// --periodo names a period file to offer beside the others; any other argument is refused before a
-// window opens.
+// --periodo names a period file to offer beside the others; one teacher's file (.recibo) may be named
+// to open; any other argument is refused before a window opens.
 
 #include <QString>
 #include <QStringList>
@@ -16,6 +16,7 @@ struct CommandLineRequest {
     CommandLineAction action = CommandLineAction::Start;
     QString text;        // the help, the version line or the refusal, ready to print
     QString periodFile;  // --periodo (Start) or --verificar-periodo (VerifyPeriod)
+    QString teacherFile; // the .recibo file to open (Start)
 };
 
 // `arguments` starts with the program's own name, as argv does.

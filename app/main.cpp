@@ -7,6 +7,7 @@
 
 #include "command_line.h"
 #include "ingreso_window.h"
+#include "kept_settings.h"
 #include "period_library.h"
 #include "spanish_translations.h"
 
@@ -39,6 +40,10 @@ int main(int argc, char *argv[])
     recibo::ui::installSpanishTranslations(app);
     const recibo::entry::PeriodLibrary periods(recibo::entry::periodFolders(), request.periodFile);
     recibo::entry::IngresoWindow window(periods.offer());
+    recibo::entry::KeptSettings kept;
+    window.keepIn(kept);
     window.show();
+    if (!request.teacherFile.isEmpty())
+        window.openFile(request.teacherFile);
     return app.exec();
 }

@@ -1,12 +1,14 @@
 // Runs receipt case files through the computation and prints each outcome as JSON:
 //   receipt_case [--explain] [--periodo PERIODO.toml] CASE.json...   ("-" reads one case from standard input)
 //   receipt_case --exportar-periodo
-// A case is {"input": {...}} (an "expected" member, if any, is ignored) or the input object itself.
+// A case is {"input": {...}} (an "expected" member, if any, is ignored) or the input object itself,
+// or a teacher's file (.recibo), read as the program reads it; its period must be the one computed with.
 // --explain adds to each row and total how it was reached: {"text", "formula"}. --periodo computes
 // with that period instead of the built-in one; --exportar-periodo writes the built-in period's file.
 
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,6 +17,7 @@
 #include "builtin_period.h"
 #include "case_json.h"
 #include "period_reader.h"
+#include "teacher_file.h"
 
 namespace {
 
@@ -46,12 +49,35 @@ std::optional<Options> readOptions(int argc, char **argv)
     return options;
 }
 
+// A refusal whose message already names the file.
+struct NamedRefusal : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The entries of a teacher's file, as the program reads them.
+recibo::cases::CaseInput teacherEntries(std::istream &stream, const std::string &name, const recibo::Period &period)
+{
+    const std::string bytes{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+    const auto reading = recibo::file::readTeacherFile(bytes, [&period](std::string_view wanted) {
+        return wanted == period.name ? &period : nullptr;
+    });
+    if (!reading.file)
+        throw NamedRefusal(recibo::file::problemText(*reading.problem, name));
+    return {reading.file->entries, '.'};
+}
+
+bool isTeacherFile(const std::string &name)
+{
+    return name.size() > 7 && name.compare(name.size() - 7, 7, ".recibo") == 0;
+}
+
 int runCase(std::istream &stream, const std::string &name, const recibo::Period &period, bool explained)
 {
     try {
-        const auto json = nlohmann::ordered_json::parse(stream);
-        const auto &input = json.contains("input") ? json["input"] : json;
-        const auto in = recibo::cases::inputFromJson(input, period);
+        const auto in = isTeacherFile(name) ? teacherEntries(stream, name, period) : [&] {
+            const auto json = nlohmann::ordered_json::parse(stream);
+            return recibo::cases::inputFromJson(json.contains("input") ? json["input"] : json, period);
+        }();
         if (!explained) {
             const auto outcome = recibo::compute(in.snapshot, period, in.decimalSeparator);
             std::cout << recibo::cases::outcomeToJson(outcome).dump(2) << '\n';
@@ -61,6 +87,9 @@ int runCase(std::istream &stream, const std::string &name, const recibo::Period 
         const auto outcome = recibo::compute(in.snapshot, period, in.decimalSeparator, *working);
         std::cout << recibo::cases::outcomeToJson(outcome, working.get()).dump(2) << '\n';
         return 0;
+    } catch (const NamedRefusal &error) {
+        std::cerr << error.what() << '\n';
+        return 1;
     } catch (const std::exception &error) {
         std::cerr << name << ": " << error.what() << '\n';
         return 1;
@@ -97,7 +126,7 @@ int main(int argc, char **argv)
             status |= runCase(std::cin, name, period, options->explained);
             continue;
         }
-        std::ifstream file(name);
+        std::ifstream file(name, std::ios::binary);
         if (!file) {
             std::cerr << name << ": cannot open\n";
             status = 1;

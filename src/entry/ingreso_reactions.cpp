@@ -59,7 +59,7 @@ void IngresoWindow::connectReactions()
     }
 
     connect(Command1_, &QPushButton::clicked, this, &IngresoWindow::onCalcularClicked);
-    connect(Command2_, &QPushButton::clicked, this, [this] { quit_(); });
+    connect(Command2_, &QPushButton::clicked, this, &IngresoWindow::requestExit);
 }
 
 void IngresoWindow::setHoursVisible(std::initializer_list<const TextField *> hours, bool visible)

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -71,8 +72,6 @@ IngresoWindow::IngresoWindow(PeriodOffer offer, ReceiptFactory makeReceipt, std:
     scroller->setFocusPolicy(Qt::NoFocus);
     scroller->setWidget(page_);
     setCentralWidget(scroller);
-    setMaximumSize(design);
-    resize(design);
 
     buildHeading();
     buildCategory();
@@ -85,6 +84,12 @@ IngresoWindow::IngresoWindow(PeriodOffer offer, ReceiptFactory makeReceipt, std:
     buildSeniority();
     buildButtonsAndDecoration();
     connectReactions();
+    buildMenus();
+    watchForChanges();
+    // The page at its design size under the menu bar.
+    const QSize withMenu(design.width(), design.height() + menuBar()->sizeHint().height());
+    setMaximumSize(withMenu);
+    resize(withMenu);
     box(fields::docente)->setFocus(Qt::OtherFocusReason);
     page_->installEventFilter(this);
 }
@@ -138,6 +143,11 @@ receipt::ReceiptView *IngresoWindow::ensureReceipt()
     if (!receipt_) {
         receipt_ = makeReceipt_();
         receipt_->setVolverHandler([this] { onVolver(); });
+        receipt_->setSalirHandler([this] { requestExit(); });
+        startComment_ = {receipt_->commentTitle(), receipt_->commentText()};
+        if (auto *window = dynamic_cast<QWidget *>(receipt_.get()); window && receiptPosition_) {
+            window->move(*receiptPosition_);
+        }
     }
     return receipt_.get();
 }
@@ -234,8 +244,11 @@ void IngresoWindow::showEvent(QShowEvent *event)
             // Said once, after the window is up, so the message stands in front of it.
             QTimer::singleShot(0, this, &IngresoWindow::sayLeftOutPeriods);
         }
+        if (!setAsideMessage_.isEmpty()) {
+            QTimer::singleShot(0, this, [this] { showFileMessage(setAsideMessage_); });
+        }
         ui::fitOnScreen(this);
-        if (height() < page_->height()) {
+        if (centralWidget()->height() < page_->height()) {
             // The page scrolls up and down: room for its scroll bar beside it, where the screen has it.
             const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
             setMaximumWidth(page_->width() + bar);
@@ -247,9 +260,19 @@ void IngresoWindow::showEvent(QShowEvent *event)
 
 void IngresoWindow::closeEvent(QCloseEvent *event)
 {
-    // Closing the data-entry window ends the program the way "Salir" does.
-    event->accept();
-    quit_();
+    // Closing the data-entry window ends the program the way "Salir" does, unless the teacher
+    // cancels at the question about unsaved changes.
+    event->ignore();
+    requestExit();
+}
+
+bool IngresoWindow::event(QEvent *event)
+{
+    // Back from the receipt window, where the comment may have changed.
+    if (event->type() == QEvent::WindowActivate) {
+        refreshTitle();
+    }
+    return QMainWindow::event(event);
 }
 
 }  // namespace recibo::entry

@@ -22,22 +22,29 @@
 // ingreso_window.cpp runs "Calcular" and the other windows.
 
 #include <QMainWindow>
+#include <QPoint>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "input_fields.h"
 #include "period_library.h"
 #include "receipt_view.h"
 #include "selection_dialog.h"
 #include "snapshot.h"
+#include "teacher_file.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QMessageBox;
 class QPushButton;
 class QRadioButton;
@@ -45,6 +52,7 @@ class QRadioButton;
 namespace recibo::entry {
 
 class ErrorDialog;
+class KeptSettings;
 
 using ReceiptFactory = std::function<std::unique_ptr<receipt::ReceiptView>()>;
 
@@ -65,6 +73,15 @@ public:
     Snapshot snapshot() const;
     // Sets the controls to `entries` as typing them would, every reaction running as it does then.
     void showEntries(const Snapshot &entries);
+
+    // The teacher's file: opened and saved as "Abrir…" and "Guardar como…" do after their dialogs;
+    // false (and a message, the entries unchanged) when it cannot be done.
+    bool openFile(const QString &path);
+    bool saveFile(const QString &path);
+    // Restores what `settings` kept of the last run, and keeps this run's state there at exit.
+    void keepIn(KeptSettings &settings);
+    // "Salir": asks first only about unsaved changes to an opened file, keeps the state, ends.
+    void requestExit();
     std::uint8_t pctantig() const { return pctantig_; }
     // The period "Calcular" computes with: the built-in one until the teacher picks another.
     const Period &period() const { return *offer_.periods[chosenPeriod_]; }
@@ -76,6 +93,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     // After the page's first paint the receipt window is prepared while the user fills the fields.
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -93,6 +111,9 @@ private:
     void buildDeductions();
     void buildSeniority();
     void buildButtonsAndDecoration();
+    void buildMenus();
+    void fillRecentMenu();
+    void watchForChanges();
     QLineEdit *addTextBox(QWidget *parent, const TextField &field, const QRect &where, const QString &toolTip);
     QCheckBox *addCheckBox(QWidget *parent, const TickField &field, const QRect &where,
                            const QString &toolTip = QString());
@@ -115,6 +136,27 @@ private:
     void setSummaryVisible(bool visible);
     void setHoursVisible(std::initializer_list<const TextField *> hours, bool visible);
 
+    // The teacher's file and what is kept between runs (ingreso_file.cpp).
+    file::TeacherFile teacherFile();
+    std::string fileBytes();
+    bool hasUnsavedChanges();
+    void refreshTitle();
+    void showTeacherFile(const file::TeacherFile &contents);
+    const Period *offeredPeriod(std::string_view name) const;
+    void showFileMessage(const QString &text);
+    void rememberFile(const QString &path);
+    QString dialogFolder() const;
+    void onNuevo();
+    void onAbrir();
+    bool onGuardar();
+    bool onGuardarComo();
+    bool mayLeaveFile();
+    void keepState();
+
+    // Help (ingreso_help.cpp).
+    void showManual();
+    void showAbout();
+
     // Running "Calcular" and the other windows (ingreso_window.cpp).
     void onCalcularClicked();
     catalogue::SelectionDialog *ensureSelectionDialog();
@@ -132,6 +174,18 @@ private:
     PeriodOffer offer_;
     std::size_t chosenPeriod_ = 0;
     QLabel *Label8_ = nullptr;
+
+    KeptSettings *kept_ = nullptr;
+    QString filePath_;
+    std::string savedBytes_;  // the file's contents as last opened or saved
+    QString lastFolder_;
+    QStringList recentFiles_;
+    QMenu *recentMenu_ = nullptr;
+    QMessageBox *fileMessage_ = nullptr;
+    QString setAsideMessage_;
+    file::Json slip_ = file::Json::object();
+    file::Comment startComment_;
+    std::optional<QPoint> receiptPosition_;
 
     ReceiptFactory makeReceipt_;
     std::function<void()> quit_;

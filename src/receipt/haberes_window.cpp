@@ -264,6 +264,18 @@ void HaberesWindow::prepare()
 
 void HaberesWindow::setVolverHandler(std::function<void()> handler) { volverHandler_ = std::move(handler); }
 
+void HaberesWindow::setSalirHandler(std::function<void()> handler) { salirHandler_ = std::move(handler); }
+
+std::string HaberesWindow::commentTitle() const { return Text11_->text().toStdString(); }
+
+std::string HaberesWindow::commentText() const { return Text12_->toPlainText().toStdString(); }
+
+void HaberesWindow::setComment(const std::string &title, const std::string &text)
+{
+    Text11_->setText(QString::fromStdString(title));
+    Text12_->setPlainText(QString::fromStdString(text));
+}
+
 void HaberesWindow::setBackgrounds(unsigned frameColour, unsigned windowColour)
 {
     ui::setColour(sosten_, QPalette::Window, frameColour);
@@ -372,8 +384,12 @@ void HaberesWindow::onVolverClicked()
 
 void HaberesWindow::onSalirClicked()
 {
-    // Ends the program at once: nothing is asked or saved.
-    QCoreApplication::exit(0);
+    // Ends the program at once, through the data-entry window when it keeps the teacher's data first.
+    if (salirHandler_) {
+        salirHandler_();
+    } else {
+        QCoreApplication::exit(0);
+    }
 }
 
 }  // namespace recibo::receipt

@@ -41,6 +41,10 @@ public:
     void showReceipt(const Receipt &receipt, const ReceiptWorking &working) override;
     void setPositionBoxes(const PositionBoxes &boxes) override;
     void setPeriodName(const std::string &name) override;
+    void setSalirHandler(std::function<void()> handler) override;
+    std::string commentTitle() const override;
+    std::string commentText() const override;
+    void setComment(const std::string &title, const std::string &text) override;
     void setVolverHandler(std::function<void()> handler) override;
     void prepare() override;
 
@@ -171,6 +175,7 @@ private:
     bool sizedByTeacher_ = false;
     bool receiptShown_ = false;  // once true, preparing would overwrite a real receipt
     std::function<void()> volverHandler_;
+    std::function<void()> salirHandler_;
     std::unique_ptr<QPrinter> printer_;
     QPointer<QPrintDialog> printDialog_;
 };

@@ -33,6 +33,12 @@ public:
     virtual void setPeriodName(const std::string &name) = 0;
     // Called by "Volver" after the receipt has been disabled and hidden.
     virtual void setVolverHandler(std::function<void()> handler) = 0;
+    // Called by "Salir" instead of ending the program at once, so the teacher's data is kept first.
+    virtual void setSalirHandler(std::function<void()> handler) = 0;
+    // The comment written on the receipt: its title (Text11) and its text (Text12).
+    virtual std::string commentTitle() const = 0;
+    virtual std::string commentText() const = 0;
+    virtual void setComment(const std::string &title, const std::string &text) = 0;
     // Does, while the user has not asked for a receipt yet, the work of the window's first showing
     // that can be done hidden, so the first receipt comes as quickly as the next.
     virtual void prepare() {}

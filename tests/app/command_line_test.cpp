@@ -48,8 +48,9 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{{"--ayuda"}, CommandLineAction::Refuse, "opción no válida «--ayuda»"},
         CommandLineCase{{"-x"}, CommandLineAction::Refuse, "opción no válida «-x»"},
         CommandLineCase{{"-platform", "xcb"}, CommandLineAction::Refuse, "opción no válida «-platform»"},
-        CommandLineCase{{"recibo.txt"}, CommandLineAction::Refuse, "argumento no esperado «recibo.txt»"},
-        CommandLineCase{{"--help", "recibo.txt"}, CommandLineAction::Refuse, "«recibo.txt»"},
+        CommandLineCase{{"perez.recibo", "gomez.recibo"}, CommandLineAction::Refuse,
+                        "argumento no esperado «gomez.recibo»"},
+        CommandLineCase{{"--verificar-periodo", "a.toml", "perez.recibo"}, CommandLineAction::Refuse, "Pruebe"},
         CommandLineCase{{"--version=2"}, CommandLineAction::Refuse, "«--version=2»"},
         CommandLineCase{{"--version", "--ayuda"}, CommandLineAction::Refuse, "«--ayuda»"},
         CommandLineCase{{"-hx"}, CommandLineAction::Refuse, "opción no válida «-hx»"},
@@ -68,6 +69,9 @@ TEST(CommandLine, NamesThePeriodFileToOfferOrToVerify)
         readCommandLine({"recibo-haberes", "--verificar-periodo", "2009-08.toml"}, version);
     EXPECT_EQ(verified.action, CommandLineAction::VerifyPeriod);
     EXPECT_EQ(verified.periodFile, QStringLiteral("2009-08.toml"));
+    const CommandLineRequest opened = readCommandLine({"recibo-haberes", "perez-ana.recibo"}, version);
+    EXPECT_EQ(opened.action, CommandLineAction::Start);
+    EXPECT_EQ(opened.teacherFile, QStringLiteral("perez-ana.recibo"));
 }
 
 TEST(CommandLine, VerifyingAPeriodSaysItIsCorrectOrEveryProblem)

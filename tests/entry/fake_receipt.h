@@ -17,6 +17,9 @@ struct ReceiptRecord {
     std::vector<recibo::receipt::PositionBoxes> boxes;
     std::string periodName;
     std::function<void()> volver;
+    std::function<void()> salir;
+    std::string commentTitle = "Poné tu comentario";
+    std::string commentText;
 };
 
 class FakeReceipt : public recibo::receipt::ReceiptView {
@@ -35,6 +38,14 @@ public:
     void setPositionBoxes(const recibo::receipt::PositionBoxes &boxes) override { record_.boxes.push_back(boxes); }
     void setPeriodName(const std::string &name) override { record_.periodName = name; }
     void setVolverHandler(std::function<void()> handler) override { record_.volver = std::move(handler); }
+    void setSalirHandler(std::function<void()> handler) override { record_.salir = std::move(handler); }
+    std::string commentTitle() const override { return record_.commentTitle; }
+    std::string commentText() const override { return record_.commentText; }
+    void setComment(const std::string &title, const std::string &text) override
+    {
+        record_.commentTitle = title;
+        record_.commentText = text;
+    }
     void prepare() override { ++record_.prepared; }
 
 private:
