@@ -134,6 +134,8 @@ TeacherFileReading readTeacherFile(std::string_view bytes, const PeriodLookup &p
     } catch (const Json::parse_error &error) {
         // The byte where the reader stopped, counted from 1.
         return {std::nullopt, FileProblem{lineOfByte(bytes, error.byte == 0 ? 0 : error.byte - 1), {}, "no es JSON válido"}};
+    } catch (const Json::exception &) {
+        return {std::nullopt, FileProblem{0, {}, "no es JSON válido: tiene un número demasiado grande"}};
     }
     try {
         return {readParsed(root, periods), std::nullopt};

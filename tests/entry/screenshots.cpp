@@ -3,6 +3,8 @@
 // position name with a 60-character teacher's name: entry-advertencia-long, entry-receipt-long.
 // Run it under xvfb-run at several screen sizes and QT_SCALE_FACTOR values.
 #include <QApplication>
+#include <QMenuBar>
+#include <QScreen>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -64,6 +66,31 @@ bool saveLongNames(recibo::entry::IngresoWindow &window, const QString &dir)
     return ok;
 }
 
+// The "Archivo" menu open, and the manual the "Ayuda" menu shows; both grabbed from the screen.
+bool saveMenuAndManual(recibo::entry::IngresoWindow &window, const QString &dir)
+{
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top != &window) {
+            top->hide();
+        }
+    }
+    window.activateWindow();
+    QTest::qWait(300);
+    QMenuBar *bar = window.menuBar();
+    QTest::keyClick(&window, Qt::Key_A, Qt::AltModifier);
+    QTest::qWait(300);
+    bool ok = window.screen()->grabWindow(0).save(dir + QStringLiteral("/entry-menu-archivo.png"));
+    QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget() : bar, Qt::Key_Escape);
+    QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget() : bar, Qt::Key_Escape);
+    QTest::keyClick(&window, Qt::Key_F1);
+    QTest::qWait(300);
+    ok = window.screen()->grabWindow(0).save(dir + QStringLiteral("/entry-manual.png")) && ok;
+    if (QWidget *manual = window.findChild<QWidget *>(QStringLiteral("manual"))) {
+        manual->hide();
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
@@ -111,5 +138,6 @@ int main(int argc, char **argv)
         ok = save(error, dir, "error") && ok;
     }
     ok = saveLongNames(window, dir) && ok;
+    ok = saveMenuAndManual(window, dir) && ok;
     return ok ? 0 : 1;
 }

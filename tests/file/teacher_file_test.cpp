@@ -116,6 +116,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"an unknown total", edited("\"totals\": {}", "\"totals\": {\"neto\": \"1\"}"),
                 "perez.recibo, clave «slip.totals.neto»: clave desconocida."},
         BadFile{"no entries", edited("\"input\"", "\"entradas\""), "perez.recibo, clave «entradas»: clave desconocida."},
+        BadFile{"a number past any range", edited("\"version\": 1", "\"version\": 6e6733"),
+                "perez.recibo: no es JSON válido: tiene un número demasiado grande."},
         BadFile{"not an object", "[1, 2]", "perez.recibo: el archivo debe ser un objeto JSON."}));
 
 }  // namespace
