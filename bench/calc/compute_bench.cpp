@@ -10,6 +10,7 @@
 
 #include "builtin_period.h"
 #include "compute.h"
+#include "period_reader.h"
 #include "working_text.h"
 
 namespace {
@@ -112,7 +113,27 @@ void runWithWorking(benchmark::State &state, bool withText)
 void BM_LargestReceiptWithWorking(benchmark::State &state) { runWithWorking(state, false); }
 void BM_LargestReceiptWithWorkingText(benchmark::State &state) { runWithWorking(state, true); }
 
+// The built-in period as the program gets it at start, built from the code generated from its file;
+// and the same file read by the period reader, as a period file of the user's is read.
+void BM_BuiltInPeriod(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(recibo::buildBuiltInPeriod());
+}
+
+void BM_ReadPeriodFile(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const recibo::PeriodReading reading = recibo::readPeriod(recibo::builtInPeriodText());
+        if (!reading.period)
+            state.SkipWithError("the built-in file was refused");
+        benchmark::DoNotOptimize(reading);
+    }
+}
+
 BENCHMARK(BM_LargestReceipt);
+BENCHMARK(BM_BuiltInPeriod)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadPeriodFile)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OneRowHoursReceipt);
 BENCHMARK(BM_LargestReceiptWithWorking);
 BENCHMARK(BM_LargestReceiptWithWorkingText);

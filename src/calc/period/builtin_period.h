@@ -11,6 +11,9 @@ namespace recibo {
 
 const Period &builtInPeriod();
 
+// A new copy of it, built from the generated code as builtInPeriod() builds its own once.
+Period buildBuiltInPeriod();
+
 // The file it was built from, byte for byte.
 std::string_view builtInPeriodText();
 

@@ -109,7 +109,8 @@ void writePeriod(std::ostream &out, const recibo::Period &p)
             << exact(p.deductions[i].rate) << ", " << literal(p.deductions[i].middle) << "};\n";
     // The catalogue as constant rows copied in a loop: one huge initialiser of strings takes
     // some compilers many minutes under the sanitizers.
-    out << "    for (const PositionRow &row : kPositions)\n"
+    out << "    p.positions.reserve(std::size(kPositions));\n"
+        << "    for (const PositionRow &row : kPositions)\n"
         << "        p.positions.push_back({row.code, row.name, row.basicPoints, row.complementPoints, row.taskPoints,\n"
         << "                               row.fullDayPoints, row.extendedDayPoints});\n";
 }
@@ -156,14 +157,14 @@ int main(int argc, char **argv)
     }
     std::ostringstream code;
     code << "// Built from " << argv[1] << " by period_codegen; not to be edited.\n"
-         << "#include \"builtin_period.h\"\n\nnamespace recibo {\nnamespace {\n\n";
+         << "#include \"builtin_period.h\"\n\n#include <iterator>\n\nnamespace recibo {\nnamespace {\n\n";
     writeBytes(code, bytes.str());
     code << "\n";
     writePositions(code, reading.period->positions);
-    code << "\nPeriod make()\n{\n    Period p;\n";
+    code << "\n}  // namespace\n\nPeriod buildBuiltInPeriod()\n{\n    Period p;\n";
     writePeriod(code, *reading.period);
-    code << "    return p;\n}\n\n}  // namespace\n\n"
-         << "const Period &builtInPeriod()\n{\n    static const Period period = make();\n    return period;\n}\n\n"
+    code << "    return p;\n}\n\n"
+         << "const Period &builtInPeriod()\n{\n    static const Period period = buildBuiltInPeriod();\n    return period;\n}\n\n"
          << "std::string_view builtInPeriodText()\n{\n"
          << "    return {reinterpret_cast<const char *>(kText), sizeof kText};\n}\n\n}  // namespace recibo\n";
     std::ofstream out(argv[2], std::ios::binary);
