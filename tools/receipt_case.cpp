@@ -62,7 +62,7 @@ recibo::cases::CaseInput teacherEntries(std::istream &stream, const std::string 
         return wanted == period.name ? &period : nullptr;
     });
     if (!reading.file)
-        throw NamedRefusal(recibo::file::problemText(*reading.problem, name));
+        throw NamedRefusal(recibo::problemText(*reading.problem, name));
     return {reading.file->entries, '.'};
 }
 

@@ -192,7 +192,7 @@ bool IngresoWindow::openFile(const QString &path)
         [this](std::string_view period) { return offeredPeriod(period); });
     if (!reading.file) {
         showFileMessage(QStringLiteral("No se pudo abrir el archivo: %1")
-                            .arg(QString::fromStdString(file::problemText(*reading.problem, name.toStdString()))));
+                            .arg(QString::fromStdString(problemText(*reading.problem, name.toStdString()))));
         return false;
     }
     showTeacherFile(*reading.file);

@@ -155,14 +155,4 @@ std::string writeTeacherFile(const TeacherFile &file, const Period &period)
     return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
-std::string problemText(const FileProblem &problem, std::string_view fileName)
-{
-    std::string message(fileName);
-    if (problem.line > 0)
-        message += ", línea " + std::to_string(problem.line);
-    if (!problem.key.empty())
-        message += ", clave «" + problem.key + "»";
-    return message + ": " + problem.text + ".";
-}
-
 }  // namespace recibo::file

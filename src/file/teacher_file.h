@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "entries_json.h"
+#include "file_problem.h"
 
 namespace recibo::file {
 
@@ -30,11 +31,7 @@ struct TeacherFile {
     Json slip = Json::object();  // {"rows": {code: amount or [amounts]}, "totals": {...}}, as typed
 };
 
-struct FileProblem {
-    std::size_t line = 0;  // 0 when the reader does not know it
-    std::string key;       // "input.zona"; empty when no key is concerned
-    std::string text;
-};
+using recibo::FileProblem;
 
 struct TeacherFileReading {
     std::optional<TeacherFile> file;
@@ -46,8 +43,5 @@ using PeriodLookup = std::function<const Period *(std::string_view name)>;
 
 TeacherFileReading readTeacherFile(std::string_view bytes, const PeriodLookup &periods);
 std::string writeTeacherFile(const TeacherFile &file, const Period &period);
-
-// "perez-ana.recibo, clave «input.zona»: debe ir de -1 a 4."
-std::string problemText(const FileProblem &problem, std::string_view fileName);
 
 }  // namespace recibo::file

@@ -7,26 +7,13 @@
 #include "../calc/case_files.h"
 #include "case_json.h"
 #include "entry_fixture.h"
+#include "../file/same_entries.h"
 
 namespace {
 
 using recibo::Snapshot;
 
 class EntriesTest : public EntryTest, public testing::WithParamInterface<std::string> {};
-
-void expectSameEntries(const Snapshot &shown, const Snapshot &given)
-{
-    EXPECT_EQ(shown.category, given.category);
-    for (const recibo::TextField *field : recibo::kTextFields)
-        EXPECT_EQ(shown.*field->value, given.*field->value) << field->control;
-    for (const recibo::TickField *field : recibo::kTickFields)
-        EXPECT_EQ(shown.*field->value, given.*field->value) << field->control;
-    EXPECT_EQ(shown.codigocargo, given.codigocargo);
-    EXPECT_EQ(shown.puntosbasicos, given.puntosbasicos);
-    EXPECT_EQ(shown.seniorityOption, given.seniorityOption);
-    EXPECT_EQ(shown.pctantig, given.pctantig);
-    EXPECT_EQ(shown.zona, given.zona);
-}
 
 TEST_P(EntriesTest, ShownAndReadBackAreTheSame)
 {
@@ -37,7 +24,7 @@ TEST_P(EntriesTest, ShownAndReadBackAreTheSame)
     if (given.category == recibo::Category::Cargo && given.codigocargo.empty() && !given.punbas.empty())
         GTEST_SKIP() << "a position's points without its code";
     window->showEntries(given);
-    expectSameEntries(window->snapshot(), given);
+    recibo::test::expectSameEntries(window->snapshot(), given);
 }
 
 INSTANTIATE_TEST_SUITE_P(GoldenCases, EntriesTest, testing::ValuesIn(recibo::cases::caseFiles()),

@@ -389,7 +389,7 @@ PeriodReading readPeriodFile(const std::filesystem::path &file)
     return readPeriod(bytes);
 }
 
-std::string problemText(const PeriodProblem &problem, std::string_view fileName)
+std::string problemText(const FileProblem &problem, std::string_view fileName)
 {
     std::string text(fileName);
     if (problem.line > 0)

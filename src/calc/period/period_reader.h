@@ -9,15 +9,12 @@
 #include <string_view>
 #include <vector>
 
+#include "file_problem.h"
 #include "period.h"
 
 namespace recibo {
 
-struct PeriodProblem {
-    std::size_t line = 0;  // 1-based; 0 when the problem is the file's as a whole
-    std::string key;       // "horas.medio.tope_006"; empty when no key is concerned
-    std::string text;      // "falta la clave"
-};
+using PeriodProblem = FileProblem;
 
 struct PeriodReading {
     std::optional<Period> period;
@@ -31,8 +28,5 @@ inline constexpr std::size_t kMaxPeriodFileBytes = 1024 * 1024;
 PeriodReading readPeriod(std::string_view bytes);
 // The file itself, refused when it is missing, unreadable, a folder or over the size limit.
 PeriodReading readPeriodFile(const std::filesystem::path &file);
-
-// "2009-08.toml, línea 12, clave «horas.medio.tope_006»: falta la clave."
-std::string problemText(const PeriodProblem &problem, std::string_view fileName);
 
 }  // namespace recibo
