@@ -132,5 +132,20 @@ TEST(PeriodReader, MissingFilesAndFoldersAreRefusedNotRead)
     EXPECT_EQ(readPeriodFile(folder).problems.at(0).text, "es una carpeta, no un archivo");
 }
 
+TEST(Period, TheDisabledChildrenLimitFollowsTheRate)
+{
+    // Item 1002 is a 16-bit product: at most 32767 pesos, and never more than 255 children.
+    struct Limit {
+        Money rate;
+        int children;
+    };
+    for (const Limit &l : {Limit{Money::whole(400), 81}, Limit{Money::fromCount(4005000), 81},
+                           Limit{Money::whole(100), 255}, Limit{Money(), 255}, Limit{Money::whole(40000), 0}}) {
+        Period period;
+        period.disabledChildRate = l.rate;
+        EXPECT_EQ(period.maxDisabledChildren(), l.children) << l.rate.toDouble();
+    }
+}
+
 }  // namespace
 }  // namespace recibo
