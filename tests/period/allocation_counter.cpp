@@ -17,6 +17,19 @@ void *operator new(std::size_t size)
     throw std::bad_alloc();
 }
 
+// The standard library asks for temporary buffers (stable_sort) without exceptions: replaced too,
+// so every block this file frees was taken by it.
+void *operator new(std::size_t size, const std::nothrow_t &) noexcept
+{
+    ++allocations;
+    return std::malloc(size == 0 ? 1 : size);
+}
+
+void operator delete(void *p, const std::nothrow_t &) noexcept
+{
+    std::free(p);
+}
+
 void operator delete(void *p) noexcept
 {
     std::free(p);
