@@ -63,6 +63,32 @@ int widthRightOf(const QRect &anchor, const QRect &room)
     return std::max(0, room.right() - anchor.right() - kGap);
 }
 
+QSize sizeBeside(const QRect &anchor, QSize size, QMargins frame, const QRect &room, int minWidth)
+{
+    const int widthBeside = widthRightOf(anchor, room) - frame.left() - frame.right();
+    const int width = widthBeside >= minWidth && widthBeside < size.width() ? widthBeside : size.width();
+    const int height = std::min(size.height(), room.height() - frame.top() - frame.bottom());
+    return {width, std::max(1, height)};
+}
+
+void placeToolWindow(QWidget *tool, const QWidget *window, const QRect &keepClear, int minWidth)
+{
+    const QScreen *screen = window->screen();
+    if (!screen) {
+        return;
+    }
+    const QRect room = screen->availableGeometry();
+    const QRect outer = tool->frameGeometry();
+    const QRect inner = tool->geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    const QSize size = sizeBeside(window->frameGeometry(), tool->size(), frame, room, minWidth);
+    if (size != tool->size()) {
+        tool->resize(size);
+    }
+    tool->move(placeBeside(window->frameGeometry(), tool->frameGeometry().size(), room, keepClear));
+}
+
 void fitOnScreen(QWidget *window)
 {
     const QScreen *screen = window->screen();

@@ -23,6 +23,14 @@ QPoint placeBeside(const QRect &anchor, QSize size, const QRect &room, const QRe
 // The widest window (frame included) that `placeBeside` can put right of `anchor` inside `room`.
 int widthRightOf(const QRect &anchor, const QRect &room);
 
+// The client size of a tool window of client `size` and `frame` standing beside `anchor`: narrowed
+// to the room right of it where that leaves at least `minWidth`, and no taller than `room`.
+QSize sizeBeside(const QRect &anchor, QSize size, QMargins frame, const QRect &room, int minWidth);
+
+// Sizes `tool` as sizeBeside says and moves it beside `window` on its screen, never over
+// `keepClear` (in screen coordinates) where the screen has room.
+void placeToolWindow(QWidget *tool, const QWidget *window, const QRect &keepClear, int minWidth);
+
 // Shrinks a top-level window to its screen's free area where the screen is smaller than it, and
 // moves it so that it lies inside that area.
 void fitOnScreen(QWidget *window);

@@ -75,6 +75,27 @@ TEST_P(OnScreen, TheWorkingWindowNarrowedToTheRoomBesideStandsBeside)
     EXPECT_FALSE(placed.intersects(anchor)) << placed.x() << "," << placed.y();
 }
 
+// A tool window taller than some screens (the slip comparison) is sized to the room beside the
+// receipt: where narrowing leaves it readable it stands beside, elsewhere it stays readable, and
+// always inside the screen clear of the receipt's buttons.
+TEST_P(OnScreen, AToolWindowSizedBesideStandsInsideTheScreen)
+{
+    const QRect room = GetParam().room;
+    const QRect anchor(room.topLeft(), fittedSize(kEntryWindow, kFrame, room).grownBy(kFrame));
+    constexpr int kReadable = 540;
+    const QSize size = recibo::ui::sizeBeside(anchor, QSize(680, 700), kFrame, room, kReadable);
+    EXPECT_GE(size.width(), kReadable);
+    const QSize outer = size.grownBy(kFrame);
+    const QRect buttons = kButtons.translated(room.topLeft() + QPoint(kFrame.left(), kFrame.top()));
+    const QRect placed(placeBeside(anchor, outer, room, buttons), outer);
+    EXPECT_TRUE(room.contains(placed)) << placed.x() << "," << placed.y() << " " << placed.width() << "x"
+                                       << placed.height();
+    EXPECT_FALSE(placed.intersects(buttons));
+    if (recibo::ui::widthRightOf(anchor, room) >= kReadable + kFrame.left() + kFrame.right()) {
+        EXPECT_FALSE(placed.intersects(anchor));
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Screens, OnScreen, ::testing::ValuesIn(kScreens));
 
 TEST(PlaceBeside, BesideTheWindowWhereTheScreenHasRoom)
