@@ -17,6 +17,10 @@ struct ReceiptRecord {
     std::vector<recibo::receipt::PositionBoxes> boxes;
     std::string periodName;
     std::function<void()> volver;
+    recibo::Slip slip;
+    // The entries handed before each receipt, and what «Usar estos datos» calls.
+    std::vector<recibo::Snapshot> entries;
+    std::function<void(const recibo::Snapshot &)> useEntries;
 };
 
 class FakeReceipt : public recibo::receipt::ReceiptView {
@@ -35,6 +39,16 @@ public:
     void setPositionBoxes(const recibo::receipt::PositionBoxes &boxes) override { record_.boxes.push_back(boxes); }
     void setPeriodName(const std::string &name) override { record_.periodName = name; }
     void setVolverHandler(std::function<void()> handler) override { record_.volver = std::move(handler); }
+    recibo::Slip slip() const override { return record_.slip; }
+    void setSlip(const recibo::Slip &slip) override { record_.slip = slip; }
+    void setEntries(const recibo::Snapshot &entries, const recibo::Period & /*period*/) override
+    {
+        record_.entries.push_back(entries);
+    }
+    void setUseEntriesHandler(std::function<void(const recibo::Snapshot &)> handler) override
+    {
+        record_.useEntries = std::move(handler);
+    }
     void prepare() override { ++record_.prepared; }
 
 private:
