@@ -43,8 +43,8 @@ const SlipLine &lineOf(const SlipComparison &comparison, std::string_view code, 
 // Always four places: three would read as a group of thousands.
 std::string fourPlaces(Money amount)
 {
-    const std::string digits = std::to_string(amount.count());
-    return digits.substr(0, digits.size() - 4) + "," + digits.substr(digits.size() - 4);
+    const std::string digits = std::to_string(amount.count() + 10'000'000'000);  // leading zeros kept
+    return std::to_string(amount.count() / 10'000) + "," + digits.substr(digits.size() - 4);
 }
 
 std::string shifted(const std::optional<Money> &amount, std::int64_t count)
