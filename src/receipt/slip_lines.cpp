@@ -23,7 +23,7 @@ namespace recibo::receipt {
 namespace {
 
 constexpr int kEditorNameRole = Qt::UserRole;  // the accessible name of the cell's editor
-constexpr int kCellPadding = 14;
+constexpr int kCellPadding = 10;
 constexpr int kLongestCode = 8;
 
 struct StateColours {
@@ -113,7 +113,8 @@ void setUpSlipTable(QTableWidget *table)
                            QAbstractItemView::DoubleClicked);
     table->setItemDelegate(new SlipCellDelegate(table));
     QHeaderView *header = table->horizontalHeader();
-    const QString widestAmount = QStringLiteral("$ 88888,8888");
+    // Amounts of a teacher's receipt: thousands of pesos with four places.
+    const QString widestAmount = QStringLiteral("$ 8888,8888");
     const std::array<int, kSlipColumnCount> widths{
         std::max(textWidth(table, QStringLiteral("Código")), textWidth(table, QStringLiteral("8888"))),
         0,
