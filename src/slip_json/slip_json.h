@@ -1,7 +1,7 @@
 #pragma once
 // A typed pay slip as JSON: {"rows": {"001": "$ 890,00", "052": ["1,42", "1,42"]}, "totals":
 // {"thaberes": "...", "tdescuentos": "...", "liquido": "..."}}, any subset, amounts as typed. Read
-// strictly; shared by the case tool and the teacher's file. Standard library and nlohmann only.
+// strictly; shared by the case tool and the teacher's file. The engine's types and nlohmann only.
 
 #include <nlohmann/json.hpp>
 #include <optional>
