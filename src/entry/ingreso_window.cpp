@@ -102,7 +102,8 @@ void IngresoWindow::onCalcularClicked()
     const char separator = point.startsWith(QLatin1Char(',')) ? ',' : '.';
     // The receipt window shows how every amount was reached, so the working is always asked for.
     const auto working = std::make_unique<ReceiptWorking>();
-    const Outcome outcome = compute(snapshot(), period(), separator, *working);
+    const Snapshot entries = snapshot();
+    const Outcome outcome = compute(entries, period(), separator, *working);
     if (const auto *failure = std::get_if<Failure>(&outcome)) {
         if (failure->kind == FailureKind::NoCategory) {
             showError();
@@ -117,6 +118,7 @@ void IngresoWindow::onCalcularClicked()
     }
     receipt::ReceiptView *receipt = ensureReceipt();
     receipt->setPeriodName(offer_.periods.size() > 1 ? period().name : std::string());
+    receipt->setEntries(entries, period());
     receipt->showReceipt(std::get<Receipt>(outcome), *working);
 }
 
@@ -148,6 +150,11 @@ receipt::ReceiptView *IngresoWindow::ensureReceipt()
         if (auto *window = dynamic_cast<QWidget *>(receipt_.get()); window && receiptPosition_) {
             window->move(*receiptPosition_);
         }
+        // «Usar estos datos» in the slip comparison: the explanation's entries, computed as "Calcular" does.
+        receipt_->setUseEntriesHandler([this](const Snapshot &entries) {
+            showEntries(entries);
+            onCalcularClicked();
+        });
     }
     return receipt_.get();
 }

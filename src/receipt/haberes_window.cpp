@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
+#include <utility>
 
 #include "accessible.h"
 #include "controls.h"
@@ -64,15 +65,16 @@ HaberesWindow::HaberesWindow(QWidget *parent)
     buildTovilColumn();
     buildScrollBar();
     buildWorkingAccess();
+    buildSlipAccess();
     buildReader();
-    for (QPushButton *button : {explicar_, Volver_, Imprimir_, Salir_}) {
+    for (QPushButton *button : {explicar_, comparar_, Volver_, Imprimir_, Salir_}) {
         button->installEventFilter(this);
     }
     // Reading order: the receipt, the header column, then the right-hand column from the top, then the
     // notes below.
-    const std::array<QWidget *, 15> chain{reader_,  numcargo_, punbasicos_, compbas_, proljor_,
-                                          jorcom_,  tardif_,   explicar_,   Text11_,  Text12_,
-                                          Volver_,  Imprimir_, Salir_,      Text1_,   Text10_};
+    const std::array<QWidget *, 16> chain{reader_,  numcargo_, punbasicos_, compbas_, proljor_, jorcom_,
+                                          tardif_,  explicar_, comparar_,   Text11_,  Text12_,  Volver_,
+                                          Imprimir_, Salir_,   Text1_,      Text10_};
     for (std::size_t i = 1; i < chain.size(); ++i) {
         setTabOrder(chain[i - 1], chain[i]);
     }
@@ -85,6 +87,12 @@ void HaberesWindow::showReceipt(const Receipt &receipt)
     receiptShown_ = true;
     fill(receipt);
     fitHeightToReceipt();
+    shownReceipt_ = receipt;
+    shownSeparator_ = shownWorking_ ? shownWorking_->separator
+                                    : (QLocale().decimalPoint().startsWith(QLatin1Char(',')) ? ',' : '.');
+    shownEntries_ = std::exchange(nextEntries_, std::nullopt);
+    shownPeriod_ = std::exchange(nextPeriod_, nullptr);
+    showSlipComparison();
     show();
     setEnabled(true);
     raise();
@@ -294,6 +302,7 @@ void HaberesWindow::setPrintLook(bool printing)
         Imprimir_->hide();
         Salir_->hide();
         explicar_->hide();
+        comparar_->hide();
         Text1_->hide();
         Text11_->hide();
         setBackgrounds(kWhite, kWhite);
@@ -312,6 +321,7 @@ void HaberesWindow::setPrintLook(bool printing)
         Imprimir_->show();
         Salir_->show();
         explicar_->show();
+        comparar_->show();
         if (focusBeforePrint_) {
             focusBeforePrint_->setFocus();
         }

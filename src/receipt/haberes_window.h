@@ -8,9 +8,11 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "receipt.h"
 #include "receipt_view.h"
+#include "slip_window.h"
 #include "working_window.h"
 
 class QGroupBox;
@@ -46,6 +48,10 @@ public:
     std::string commentText() const override;
     void setComment(const std::string &title, const std::string &text) override;
     void setVolverHandler(std::function<void()> handler) override;
+    Slip slip() const override { return slip_; }
+    void setSlip(const Slip &slip) override;
+    void setEntries(const Snapshot &entries, const Period &period) override;
+    void setUseEntriesHandler(std::function<void(const Snapshot &)> handler) override;
     void prepare() override;
 
     // Prints the window as shown, on white, with the "TOVIL" column and without buttons or notes,
@@ -104,6 +110,13 @@ private:
     void buildWorkingAccess();
     void showWorking(const Receipt &receipt, const ReceiptWorking *working);
     void onExplicarClicked();
+    // The buttons the user needs next, kept clear by the windows placed beside the receipt.
+    QRect buttonsOnScreen() const;
+
+    // The receipt against the teacher's pay slip (haberes_slip.cpp).
+    void buildSlipAccess();
+    void showSlipComparison();
+    void onCompararClicked();
 
     void onVolverClicked();
     void onImprimirClicked();
@@ -163,6 +176,17 @@ private:
     QPointer<WorkingWindow> workingWindow_;  // made on first use
     QList<WorkedAmount> workedAmounts_;      // the receipt shown, with each amount's working
     const ReceiptWorking *shownWorking_ = nullptr;  // only while a receipt with its working is shown
+    QPushButton *comparar_ = nullptr;
+    QPointer<SlipWindow> slipWindow_;  // made on first use
+    Slip slip_;
+    Receipt shownReceipt_;
+    char shownSeparator_ = '.';
+    // The entries of the next receipt, then of the one shown; none for a receipt handed without them.
+    std::optional<Snapshot> nextEntries_;
+    std::optional<Snapshot> shownEntries_;
+    const Period *nextPeriod_ = nullptr;
+    const Period *shownPeriod_ = nullptr;
+    std::function<void(const Snapshot &)> useEntriesHandler_;
 
     QFont boldFont_;  // buttons and totals
     std::unique_ptr<TextFit> regularFit_;

@@ -10,6 +10,7 @@
 #include "controls.h"
 #include "haberes_window.h"
 #include "receipt_reader.h"
+#include "receipt_layout.h"
 #include "twips.h"
 #include "working_text.h"
 
@@ -49,7 +50,8 @@ void HaberesWindow::buildWorkingAccess()
 {
     // Under the header's boxes, beside "Salir": free whatever the position's name or the category.
     explicar_ = ui::button(this, QStringLiteral("explicar"), QStringLiteral("Cómo se calculó"),
-                           ui::rectOf(7680, 6480, 1575, 450), QStringLiteral("Cómo se llegó a cada importe (F1)"));
+                           ui::rectOf(kExplainPlace.left, kExplainPlace.top, kExplainPlace.width, kExplainPlace.height),
+                           QStringLiteral("Cómo se llegó a cada importe (F1)"));
     connect(explicar_, &QPushButton::clicked, this, &HaberesWindow::onExplicarClicked);
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, &HaberesWindow::onExplicarClicked);
@@ -92,15 +94,18 @@ void HaberesWindow::showWorking(const Receipt &receipt, const ReceiptWorking *wo
     }
 }
 
+QRect HaberesWindow::buttonsOnScreen() const
+{
+    // The buttons the user needs next stay in sight: "Volver", "Imprimir" and "Salir".
+    return {Volver_->mapToGlobal(QPoint(0, 0)), Salir_->mapToGlobal(QPoint(Salir_->width(), Salir_->height()))};
+}
+
 void HaberesWindow::onExplicarClicked()
 {
     if (!workingWindow_) {
         workingWindow_ = new WorkingWindow(this);
         workingWindow_->setAmounts(workedAmounts_);
-        // The buttons the user needs next stay in sight: "Volver", "Imprimir" and "Salir".
-        const QRect buttons(Volver_->mapToGlobal(QPoint(0, 0)),
-                            Salir_->mapToGlobal(QPoint(Salir_->width(), Salir_->height())));
-        workingWindow_->placeBeside(this, buttons);
+        workingWindow_->placeBeside(this, buttonsOnScreen());
     }
     // At the working of the line the receipt is being read at, when it has an amount.
     workingWindow_->open(reader_->lineCount() > 0 ? reader_->line(reader_->current()).amount : -1);

@@ -122,9 +122,20 @@ inline constexpr int kBottomMargin = 300;  // white space left under the last ru
 // (2184 pixels), far inside the platform's widget size limit, so it can never overflow.
 inline constexpr int kMaxFrameHeight = std::numeric_limits<std::int16_t>::max();
 
+// The two buttons under the header's boxes: "Cómo se calculó", and under it "Comparar con mi
+// recibo", as wide as the room left of "Salir" and ending above the printing note.
+struct ButtonPlace {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+inline constexpr ButtonPlace kExplainPlace{7680, 6405, 1575, 375};
+inline constexpr ButtonPlace kComparePlace{7680, 6810, 2115, 375};
+
 // Below this size the buttons or the scroll bar would leave the window: the scroll bar's right edge,
-// and the bottom of "Salir" with a margin.
-inline constexpr int kButtonsBottom = 6855;
+// and the bottom of the lowest button with a margin.
+inline constexpr int kButtonsBottom = kComparePlace.top + kComparePlace.height;
 inline constexpr int kMinClientWidth = kMovedorLeft + kMovedorWidth;
 inline constexpr int kMinClientHeight = kButtonsBottom + 240;
 

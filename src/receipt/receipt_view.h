@@ -4,7 +4,10 @@
 #include <functional>
 #include <string>
 
+#include "period.h"
 #include "receipt.h"
+#include "slip.h"
+#include "snapshot.h"
 #include "working.h"
 
 namespace recibo::receipt {
@@ -39,6 +42,15 @@ public:
     virtual std::string commentTitle() const = 0;
     virtual std::string commentText() const = 0;
     virtual void setComment(const std::string &title, const std::string &text) = 0;
+    // The pay slip the teacher typed in «Comparar con mi recibo»; it stays across "Volver" and every
+    // new receipt, and is what the teacher's file saves and opens.
+    virtual Slip slip() const = 0;
+    virtual void setSlip(const Slip &slip) = 0;
+    // The entries and period the next receipt shown was computed from, which the slip's
+    // explanations change; a receipt shown without them is compared with the slip, not explained.
+    virtual void setEntries(const Snapshot &entries, const Period &period) = 0;
+    // Called by «Usar estos datos» with an explanation's entries, to show them and compute again.
+    virtual void setUseEntriesHandler(std::function<void(const Snapshot &)> handler) = 0;
     // Does, while the user has not asked for a receipt yet, the work of the window's first showing
     // that can be done hidden, so the first receipt comes as quickly as the next.
     virtual void prepare() {}

@@ -1,7 +1,6 @@
 #include "working_window.h"
 
 #include <QKeySequence>
-#include <QScreen>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QShortcut>
@@ -62,19 +61,7 @@ void WorkingWindow::setAmounts(const QList<WorkedAmount> &amounts)
 
 void WorkingWindow::placeBeside(const QWidget *window, const QRect &keepClear)
 {
-    const QScreen *screen = window->screen();
-    if (!screen) {
-        return;
-    }
-    const QRect room = screen->availableGeometry();
-    const QRect anchor = window->frameGeometry();
-    const int frameWidth = frameGeometry().width() - width();
-    // Narrower where that lets it stand beside the receipt instead of over it.
-    const int widthBeside = ui::widthRightOf(anchor, room) - frameWidth;
-    if (widthBeside >= kMinWidth && widthBeside < width()) {
-        resize(widthBeside, height());
-    }
-    move(ui::placeBeside(anchor, frameGeometry().size(), room, keepClear));
+    ui::placeToolWindow(this, window, keepClear, kMinWidth);
 }
 
 void WorkingWindow::open(int amount)

@@ -63,6 +63,43 @@ int widthRightOf(const QRect &anchor, const QRect &room)
     return std::max(0, room.right() - anchor.right() - kGap);
 }
 
+ToolPlace toolPlace(const QRect &anchor, QSize size, QMargins frame, const QRect &room, const QRect &keepClear,
+                    int minWidth)
+{
+    const int frameWidth = frame.left() + frame.right();
+    const int height = std::max(1, std::min(size.height(), room.height() - frame.top() - frame.bottom()));
+    const int widthBeside = widthRightOf(anchor, room) - frameWidth;
+    ToolPlace place{{}, {widthBeside >= minWidth && widthBeside < size.width() ? widthBeside : size.width(), height}};
+    place.corner = placeBeside(anchor, place.size.grownBy(frame), room, keepClear);
+    if (QRect(place.corner, place.size.grownBy(frame)).intersects(keepClear)) {
+        // No room beside at this width: narrower, it can stand left of what must stay in sight.
+        const int widthLeft = keepClear.left() - kGap - room.left() - frameWidth;
+        if (widthLeft >= minWidth && widthLeft < place.size.width()) {
+            place.size.setWidth(widthLeft);
+            place.corner = placeBeside(anchor, place.size.grownBy(frame), room, keepClear);
+        }
+    }
+    return place;
+}
+
+void placeToolWindow(QWidget *tool, const QWidget *window, const QRect &keepClear, int minWidth)
+{
+    const QScreen *screen = window->screen();
+    if (!screen) {
+        return;
+    }
+    const QRect outer = tool->frameGeometry();
+    const QRect inner = tool->geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    const ToolPlace place =
+        toolPlace(window->frameGeometry(), tool->size(), frame, screen->availableGeometry(), keepClear, minWidth);
+    if (place.size != tool->size()) {
+        tool->resize(place.size);
+    }
+    tool->move(place.corner);
+}
+
 void fitOnScreen(QWidget *window)
 {
     const QScreen *screen = window->screen();

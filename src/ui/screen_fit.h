@@ -23,6 +23,20 @@ QPoint placeBeside(const QRect &anchor, QSize size, const QRect &room, const QRe
 // The widest window (frame included) that `placeBeside` can put right of `anchor` inside `room`.
 int widthRightOf(const QRect &anchor, const QRect &room);
 
+// Where a tool window of client `size` and `frame` stands beside `anchor` inside `room`, with its
+// client size: narrowed to the room right of the anchor where that leaves at least `minWidth`;
+// where nothing beside keeps it off `keepClear`, narrowed to the room left of `keepClear` if that
+// leaves `minWidth`; and never taller than the room.
+struct ToolPlace {
+    QPoint corner;  // of the frame
+    QSize size;     // of the client area
+};
+ToolPlace toolPlace(const QRect &anchor, QSize size, QMargins frame, const QRect &room, const QRect &keepClear,
+                    int minWidth);
+
+// Sizes and moves `tool` as toolPlace says, beside `window` on its screen.
+void placeToolWindow(QWidget *tool, const QWidget *window, const QRect &keepClear, int minWidth);
+
 // Shrinks a top-level window to its screen's free area where the screen is smaller than it, and
 // moves it so that it lies inside that area.
 void fitOnScreen(QWidget *window);

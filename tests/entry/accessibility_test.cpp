@@ -148,8 +148,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {"codcargo", "punbas", "compbas", "proljor", "jorcom", "tardif", "cargox", "Command1", "Command2"}},
         WindowCase{"receipt of higher-level hours",
                    [](EntryTest &t) { return static_cast<Windows &>(t).openReceipt(); }, QAccessible::Window,
-                   {"recibo", "numcargo", "punbasicos", "explicar", "Text11", "Text12", "Volver", "Imprimir", "Salir",
-                    "Text1", "Text10"}},
+                   {"recibo", "numcargo", "punbasicos", "explicar", "comparar", "Text11", "Text12", "Volver", "Imprimir",
+                    "Salir", "Text1", "Text10"}},
         WindowCase{"error dialog", [](EntryTest &t) { return static_cast<Windows &>(t).openError(); },
                    QAccessible::AlertMessage, {"Aceptar"}}));
 

@@ -20,6 +20,10 @@ struct ReceiptRecord {
     std::function<void()> salir;
     std::string commentTitle = "Poné tu comentario";
     std::string commentText;
+    recibo::Slip slip;
+    // The entries handed before each receipt, and what «Usar estos datos» calls.
+    std::vector<recibo::Snapshot> entries;
+    std::function<void(const recibo::Snapshot &)> useEntries;
 };
 
 class FakeReceipt : public recibo::receipt::ReceiptView {
@@ -45,6 +49,16 @@ public:
     {
         record_.commentTitle = title;
         record_.commentText = text;
+    }
+    recibo::Slip slip() const override { return record_.slip; }
+    void setSlip(const recibo::Slip &slip) override { record_.slip = slip; }
+    void setEntries(const recibo::Snapshot &entries, const recibo::Period & /*period*/) override
+    {
+        record_.entries.push_back(entries);
+    }
+    void setUseEntriesHandler(std::function<void(const recibo::Snapshot &)> handler) override
+    {
+        record_.useEntries = std::move(handler);
     }
     void prepare() override { ++record_.prepared; }
 

@@ -113,7 +113,7 @@ TEST_F(PrintTest, ThePageIsOnWhiteWithTheTovilColumnAndWithoutButtonsOrNotes)
     const QRect frameEdge(px(840 + 6620), px(800), px(180), px(6000));
     EXPECT_EQ(countPixels(page, onPage(page, frameEdge), [](QColor c) { return !white(c); }), 0);
 
-    for (const char *name : {"Volver", "Imprimir", "Salir", "explicar", "Text1", "Text11"}) {
+    for (const char *name : {"Volver", "Imprimir", "Salir", "explicar", "comparar", "Text1", "Text11"}) {
         const QRect place = onPage(page, find(name)->geometry());
         EXPECT_EQ(countPixels(page, place, [](QColor c) { return !white(c); }), 0) << name;
     }
@@ -140,7 +140,7 @@ TEST_F(PrintTest, PrintingRestoresTheWindowWithTheFrameInCyan)
     pdfPrinter(printer, pdfPath("restore.pdf"));
     ASSERT_TRUE(window->printReceipt(&printer));
 
-    for (const char *name : {"Volver", "Imprimir", "Salir", "explicar", "Text1", "Text11", "Text10", "Text12"}) {
+    for (const char *name : {"Volver", "Imprimir", "Salir", "explicar", "comparar", "Text1", "Text11", "Text10", "Text12"}) {
         EXPECT_TRUE(find(name)->isVisible()) << name;
     }
     for (int i = 2; i <= 9; ++i) {

@@ -14,6 +14,9 @@
 #include "rule_line.h"
 #include "twips.h"
 
+// Failures show a QString as its text.
+inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
+
 namespace recibo::receipt::testing {
 
 class ReceiptWindowTest : public ::testing::Test {

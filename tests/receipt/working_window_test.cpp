@@ -220,21 +220,26 @@ TEST_F(WorkingWindowTest, ItsTextIsSelectedAndCopiedFromTheKeyboard)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), text->toPlainText());
 }
 
-TEST_F(WorkingWindowTest, TheButtonStandsClearOfEveryOtherControl)
+TEST_F(WorkingWindowTest, ItsButtonAndTheComparisonsStandClearOfEveryOtherControl)
 {
-    // A long position name widens carsel; the button still covers nothing.
+    // A long position name widens carsel; the buttons still cover nothing.
     Receipt receipt = samples::largestReceipt();
     receipt.header.carsel = "Director de Escuela de Jornada Completa con Albergue de Primera Categoría";
     window->showReceipt(receipt);
-    auto *button = find<QPushButton>(QStringLiteral("explicar"));
-    ASSERT_TRUE(button->isVisible());
-    EXPECT_TRUE(window->rect().contains(button->geometry()));
-    for (QWidget *other : window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-        // The receipt's reading overlay covers the window and lets every click through.
-        if (other == button || !other->isVisible() || other->isWindow() ||
-            other->testAttribute(Qt::WA_TransparentForMouseEvents))
-            continue;
-        EXPECT_FALSE(other->geometry().intersects(button->geometry())) << other->objectName().toStdString();
+    for (const char *name : {"explicar", "comparar"}) {
+        auto *button = find<QPushButton>(QLatin1String(name));
+        ASSERT_TRUE(button->isVisible()) << name;
+        EXPECT_TRUE(window->rect().contains(button->geometry())) << name;
+        // Its caption fits: a squeezed one is drawn no wider than the button leaves it.
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width() - 8) << name;
+        for (QWidget *other : window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+            // The receipt's reading overlay covers the window and lets every click through.
+            if (other == button || !other->isVisible() || other->isWindow() ||
+                other->testAttribute(Qt::WA_TransparentForMouseEvents))
+                continue;
+            EXPECT_FALSE(other->geometry().intersects(button->geometry()))
+                << name << " and " << other->objectName().toStdString();
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 // Windows fitted into a screen's free area, and the selection dialog placed beside the data-entry
 // window without covering its buttons, on the screens a teacher has: 1366x768, and 1920x1080 at
-// 150 % and 200 % (1280x720 and 960x540 logical pixels), each less a 32-pixel panel.
+// 150 % and 200 % (1280x720 and 960x540 logical pixels), and 1366x768 at 150 % (910x512), each
+// less a 32-pixel panel.
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@ const QSize kEntryWindow(792, 573);   // the data-entry and receipt windows' des
 const QSize kDialog(649, 436);        // the selection dialog
 const QMargins kFrame(4, 30, 4, 4);   // a window manager's title bar and borders
 const QRect kButtons(692, 184, 92, 120);  // "Calcular" and "Salir", in the data-entry window
+const QRect kReceiptButtons(656, 328, 89, 129);  // "Volver", "Imprimir" and "Salir", in the receipt window
 
 struct Screen {
     const char *name;
@@ -30,6 +32,7 @@ const Screen kScreens[] = {
     {"1366x768", QRect(0, 32, 1366, 736)},
     {"1920x1080 at 150 %", QRect(0, 32, 1280, 688)},
     {"1920x1080 at 200 %", QRect(0, 32, 960, 508)},
+    {"1366x768 at 150 %", QRect(0, 32, 910, 480)},
 };
 
 class OnScreen : public ::testing::TestWithParam<Screen> {};
@@ -73,6 +76,28 @@ TEST_P(OnScreen, TheWorkingWindowNarrowedToTheRoomBesideStandsBeside)
     const QRect placed(placeBeside(anchor, working, room, buttons), working);
     EXPECT_TRUE(room.contains(placed));
     EXPECT_FALSE(placed.intersects(anchor)) << placed.x() << "," << placed.y();
+}
+
+// A tool window taller than some screens and wider than the room beside the receipt (the slip
+// comparison) stays readable, inside the screen and clear of the receipt's buttons; beside the
+// receipt where narrowing lets it.
+TEST_P(OnScreen, AToolWindowStandsInsideTheScreenClearOfTheButtons)
+{
+    const QRect room = GetParam().room;
+    const QRect anchor(room.topLeft(), fittedSize(kEntryWindow, kFrame, room).grownBy(kFrame));
+    const QRect buttons = kReceiptButtons.translated(room.topLeft() + QPoint(kFrame.left(), kFrame.top()));
+    constexpr int kReadable = 540;
+    const recibo::ui::ToolPlace place =
+        recibo::ui::toolPlace(anchor, QSize(680, 700), kFrame, room, buttons, kReadable);
+    const QRect placed(place.corner, place.size.grownBy(kFrame));
+    EXPECT_GE(place.size.width(), kReadable);
+    EXPECT_LE(place.size.width(), 680);
+    EXPECT_TRUE(room.contains(placed)) << placed.x() << "," << placed.y() << " " << placed.width() << "x"
+                                       << placed.height();
+    EXPECT_FALSE(placed.intersects(buttons)) << placed.x() << "," << placed.y() << " " << placed.width();
+    if (recibo::ui::widthRightOf(anchor, room) >= kReadable + kFrame.left() + kFrame.right()) {
+        EXPECT_FALSE(placed.intersects(anchor));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, OnScreen, ::testing::ValuesIn(kScreens));
