@@ -103,7 +103,7 @@ file::TeacherFile IngresoWindow::teacherFile()
     contents.entries = snapshot();
     const receipt::ReceiptView *receipt = ensureReceipt();
     contents.comment = {receipt->commentTitle(), receipt->commentText()};
-    contents.slip = slip_;
+    contents.slip = receipt->slip();
     return contents;
 }
 
@@ -162,8 +162,9 @@ void IngresoWindow::showTeacherFile(const file::TeacherFile &contents)
         showPeriodFigures();
     }
     showEntries(contents.entries);
-    ensureReceipt()->setComment(contents.comment.title, contents.comment.text);
-    slip_ = contents.slip;
+    receipt::ReceiptView *receipt = ensureReceipt();
+    receipt->setComment(contents.comment.title, contents.comment.text);
+    receipt->setSlip(contents.slip);
 }
 
 bool IngresoWindow::openFile(const QString &path)

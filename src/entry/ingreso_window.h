@@ -183,7 +183,6 @@ private:
     QMenu *recentMenu_ = nullptr;
     QMessageBox *fileMessage_ = nullptr;
     QString setAsideMessage_;
-    file::Json slip_ = file::Json::object();
     file::Comment startComment_;
     std::optional<QPoint> receiptPosition_;
 

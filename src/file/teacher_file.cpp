@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "slip_json.h"
 #include "utf8.h"
 
 namespace recibo::file {
@@ -63,31 +64,17 @@ Comment readComment(const Json &root)
     return comment;
 }
 
-// Amounts as typed, by row code (a list where a code stands more than once) and by total.
-Json readSlip(const Json &root)
+// The amounts typed from the slip, kept as typed even where they do not read as amounts.
+Slip readSlip(const Json &root)
 {
     const auto found = root.find(kSlip);
     if (found == root.end())
-        return Json::object();
-    if (!found->is_object())
-        throw EntriesError(kSlip, "debe ser un objeto");
-    for (const auto &[part, lines] : found->items()) {
-        const std::string where = kSlip + "." + part;
-        if (part != "rows" && part != "totals")
-            throw EntriesError(where, "clave desconocida");
-        if (!lines.is_object())
-            throw EntriesError(where, "debe ser un objeto");
-        for (const auto &[code, amount] : lines.items()) {
-            const bool listOfTexts = part == "rows" && amount.is_array()
-                                     && std::all_of(amount.begin(), amount.end(), [](const Json &a) { return a.is_string(); });
-            if (part == "totals" && code != "thaberes" && code != "tdescuentos" && code != "liquido")
-                throw EntriesError(where + "." + code, "clave desconocida");
-            if (!amount.is_string() && !listOfTexts)
-                throw EntriesError(where + "." + code, part == "rows" ? "debe ser un texto o una lista de textos"
-                                                                       : "debe ser un texto");
-        }
+        return Slip();
+    try {
+        return slips::slipFromJson(*found);
+    } catch (const slips::SlipJsonError &error) {
+        throw EntriesError(error.where().empty() ? kSlip : kSlip + "." + error.where(), error.what());
     }
-    return *found;
 }
 
 void checkKnownKeys(const Json &root)
@@ -151,7 +138,7 @@ std::string writeTeacherFile(const TeacherFile &file, const Period &period)
     root[kPeriod] = file.period;
     root[kInput] = entriesToJson(file.entries, period);
     root[kComment] = Json{{"title", file.comment.title}, {"text", file.comment.text}};
-    root[kSlip] = file.slip.empty() ? Json{{"rows", Json::object()}, {"totals", Json::object()}} : file.slip;
+    root[kSlip] = slips::slipToJson(file.slip);
     return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 

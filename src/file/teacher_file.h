@@ -12,6 +12,7 @@
 
 #include "entries_json.h"
 #include "file_problem.h"
+#include "slip.h"
 
 namespace recibo::file {
 
@@ -28,7 +29,7 @@ struct TeacherFile {
     std::string period;  // the period's name
     Snapshot entries;
     Comment comment;
-    Json slip = Json::object();  // {"rows": {code: amount or [amounts]}, "totals": {...}}, as typed
+    Slip slip;  // the amounts typed from the real pay slip, as typed
 };
 
 using recibo::FileProblem;

@@ -64,7 +64,13 @@ TEST_F(TeacherFileWindowTest, AnOpenedFileShowsItsEntriesAsTyped)
 {
     fillSomeEntries();
     const Snapshot saved = window->snapshot();
+    recibo::Slip typed;
+    typed.rows = {{"001", {"$ 885,00"}}, {"188", {"72,3x"}}};
+    record.slip = typed;
+    record.commentText = "Preguntar por el 188.";
     ASSERT_TRUE(window->saveFile(path("perez-ana.recibo")));
+    record.slip = recibo::Slip();
+    record.commentText.clear();
     click("cargo");
     chooseCode(QStringLiteral("734"));
     clickInDialog("Command1");
@@ -79,6 +85,8 @@ TEST_F(TeacherFileWindowTest, AnOpenedFileShowsItsEntriesAsTyped)
     EXPECT_TRUE(opened.conyuge);
     EXPECT_TRUE(control<QLineEdit>("numerohorasmed")->isVisible());
     EXPECT_FALSE(control<QLabel>("cargoselect")->isVisible());
+    EXPECT_EQ(record.slip, typed) << "the typed slip comes back as typed, unreadable amount included";
+    EXPECT_EQ(record.commentText, "Preguntar por el 188.");
 }
 
 TEST_F(TeacherFileWindowTest, ABadFileIsAnsweredAndChangesNothing)

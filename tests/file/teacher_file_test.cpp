@@ -34,7 +34,8 @@ TEST_P(WrittenAndRead, GivesTheSameEntries)
     written.period = builtInPeriod().name;
     written.entries = goldenEntries(GetParam());
     written.comment = {"Poné tu comentario", "Cobré de menos en marzo.\nPreguntar en la oficina."};
-    written.slip = Json{{"rows", {{"001", "$ 885,00"}, {"052", {"1,42", "1,42"}}}}, {"totals", {{"liquido", "2.000"}}}};
+    written.slip.rows = {{"001", {"$ 885,00"}}, {"052", {"1,42", "1,42"}}, {"999", {"abc"}}};
+    written.slip.totals = {"", "", "2.000"};
     const TeacherFileReading read = readTeacherFile(writeTeacherFile(written, builtInPeriod()), builtInOnly);
     ASSERT_TRUE(read.file.has_value()) << problemText(*read.problem, "x.recibo");
     test::expectSameEntries(read.file->entries, written.entries);
@@ -101,9 +102,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"a period not offered", edited("\"Marzo de 2.008\"", "\"Agosto de 2.009\""),
                 "perez.recibo, clave «period»: el período «Agosto de 2.009» no está entre los que ofrece el programa."},
         BadFile{"a slip amount that is no text", edited("\"rows\": {}", "\"rows\": {\"001\": 885}"),
-                "perez.recibo, clave «slip.rows.001»: debe ser un texto o una lista de textos."},
+                "perez.recibo, clave «slip.rows.001»: el importe debe ser un texto, como \"$ 1.234,56\"."},
         BadFile{"an unknown total", edited("\"totals\": {}", "\"totals\": {\"neto\": \"1\"}"),
-                "perez.recibo, clave «slip.totals.neto»: clave desconocida."},
+                "perez.recibo, clave «slip.totals.neto»: los totales son \"thaberes\", \"tdescuentos\" y \"liquido\"."},
         BadFile{"no entries", edited("\"input\"", "\"entradas\""), "perez.recibo, clave «entradas»: clave desconocida."},
         BadFile{"a number past any range", edited("\"version\": 1", "\"version\": 6e6733"),
                 "perez.recibo: no es JSON válido: tiene un número demasiado grande."},

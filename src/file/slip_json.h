@@ -1,7 +1,7 @@
 #pragma once
 // A typed pay slip as JSON: {"rows": {"001": "$ 890,00", "052": ["1,42", "1,42"]}, "totals":
 // {"thaberes": "...", "tdescuentos": "...", "liquido": "..."}}, any subset, amounts as typed. Read
-// strictly; shared by the case tool and the teacher's file. The engine's types and nlohmann only.
+// strictly; what RECIBO.json of receipt_case --comparar holds and the teacher's file's "slip".
 
 #include <nlohmann/json.hpp>
 #include <optional>
