@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <ostream>
 #include <string>
@@ -34,6 +35,15 @@ TEST(PeriodReader, TheBuiltInFileGivesTheBuiltInPeriod)
     EXPECT_EQ(*reading.period, builtInPeriod());
     EXPECT_EQ(reading.period->name, "Marzo de 2.008");
     EXPECT_EQ(reading.period->startDate, "2008-03-01");
+}
+
+TEST(PeriodReader, KeepsEveryLetterOfANameAsWritten)
+{
+    const std::string name = "Analista Técnico ¡ҙ ⱞ、ﬦ﻾ 𝄞";
+    const PeriodReading reading = readPeriod(edited("\"Analista Técnico\"", "\"" + name + "\""));
+    ASSERT_TRUE(reading.period.has_value());
+    const auto &positions = reading.period->positions;
+    EXPECT_TRUE(std::any_of(positions.begin(), positions.end(), [&](const auto &p) { return p.name == name; }));
 }
 
 struct BadFile {
@@ -109,9 +119,16 @@ INSTANTIATE_TEST_SUITE_P(
                 "x.toml, línea 9, clave «desde»: debe ser una fecha como 2008-03-01."},
         BadFile{"not UTF-8", edited("Analista Técnico", "Analista T\xE9" "cnico"), "x.toml, línea 159: no es texto UTF-8."},
         BadFile{"a letter outside quotes", edited("valor = 0.71,", "valor = 0.71 á,"),
-                "x.toml, línea 13: no es TOML válido: hay una letra o un signo fuera de un texto entre comillas."},
+                "x.toml, línea 13: no es TOML válido (columna 38)."},
         BadFile{"a letter escaped", edited("\"Analista Técnico\"", "\"Analista \\écnico\""),
-                "x.toml, línea 159: no es TOML válido: hay una letra o un signo fuera de un texto entre comillas."},
+                "x.toml, línea 159: no es TOML válido (columna 152)."},
+        BadFile{"a quote after a number", edited("descripcion = \"Ítem 006 por cada hora de nivel superior\"",
+                                                 "descripcion =0\"Ítem 006 por cada hora de nivel superior\""),
+                "x.toml, línea 32: no es TOML válido (columna 64)."},
+        BadFile{"a stand-in character", edited("Analista Técnico", "Analista T\xF4\x80\x80\x80" "cnico"),
+                "x.toml, línea 159: tiene un carácter de uso privado del plano 16, que un período no admite."},
+        BadFile{"an unknown key with an accent", edited("[horas]\n", "[horas]\n\"tope_ñ\" = 3\n"),
+                "x.toml, línea 17, clave «horas.tope_ñ»: clave desconocida."},
         BadFile{"not TOML", edited("nombre = \"Marzo de 2.008\"", "nombre = Marzo"),
                 "x.toml, línea 8: no es TOML válido (columna 10)."},
         BadFile{"over 1 MB", builtInText() + std::string(kMaxPeriodFileBytes, '#'), "x.toml: el archivo pasa de 1 MB."}));

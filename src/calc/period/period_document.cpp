@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "toml_guard.h"
+
 namespace recibo::period_file {
 namespace {
 
@@ -133,7 +135,7 @@ std::optional<std::string> checkText(Problems &problems, const toml::node &node,
             return std::nullopt;
         }
     }
-    return text;
+    return unshield(text);
 }
 
 Section::Section(Problems &problems, const toml::table &table, std::string path)
@@ -153,7 +155,7 @@ Section::~Section()
         return;
     for (const auto &[key, value] : *table_)
         if (!read_.contains(key.str()))
-            problems_->add(lineOf(value), keyPath(key.str()), "clave desconocida");
+            problems_->add(lineOf(value), keyPath(unshield(key.str())), "clave desconocida");
 }
 
 std::size_t Section::lineOfKey(std::string_view key) const

@@ -348,11 +348,11 @@ PeriodReading readPeriod(std::string_view bytes)
         reading.problems.push_back({*bad, {}, "no es texto UTF-8"});
         return reading;
     }
-    if (const auto stray = firstStrayNonAsciiLine(bytes)) {
-        reading.problems.push_back({*stray, {}, "no es TOML válido: hay una letra o un signo fuera de un texto entre comillas"});
+    if (const auto standIn = firstStandInLine(bytes)) {
+        reading.problems.push_back({*standIn, {}, "tiene un carácter de uso privado del plano 16, que un período no admite"});
         return reading;
     }
-    const toml::parse_result parsed = toml::parse(bytes);
+    const toml::parse_result parsed = toml::parse(shieldFromToml(bytes));
     if (!parsed) {
         const toml::source_position where = parsed.error().source().begin;
         reading.problems.push_back(
