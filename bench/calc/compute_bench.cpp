@@ -10,6 +10,7 @@
 
 #include "builtin_period.h"
 #include "compute.h"
+#include "largest_receipt.h"
 #include "period_reader.h"
 #include "working_text.h"
 
@@ -35,32 +36,7 @@ namespace {
 
 using recibo::Category;
 using recibo::Snapshot;
-
-Snapshot largestReceipt()
-{
-    Snapshot s;
-    s.category = Category::Cargo;
-    s.punbas = "901";
-    s.compbas = "1";
-    s.jorcom = "1";
-    s.proljor = "1";
-    s.tardif = "1";
-    s.seniorityOption = 12;
-    s.pctantig = 120;
-    s.porcantig = "120 %";
-    s.zona = 4;
-    s.transporte = true;
-    s.cantkm = "10";
-    s.hijos = true;
-    s.cantidadhijos = "2";
-    s.hijosdisc = true;
-    s.cantidadhijosdisc = "1";
-    s.conyuge = true;
-    s.dinasist = "1";
-    s.Iosper = s.Osplad = s.APORTEJUB = s.Ley4035 = s.TOVIL = s.cajacomp = s.Seguro3011 = true;
-    s.docente = "García, Luis";
-    return s;
-}
+using recibo::bench::largestReceipt;
 
 Snapshot oneRowHours()
 {

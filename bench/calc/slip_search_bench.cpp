@@ -8,36 +8,13 @@
 
 #include "builtin_period.h"
 #include "compute.h"
+#include "largest_receipt.h"
 #include "slip_search.h"
 
 namespace {
 
 using recibo::Snapshot;
-
-Snapshot largestReceipt()
-{
-    Snapshot s;
-    s.category = recibo::Category::Cargo;
-    s.punbas = "901";
-    s.compbas = "1";
-    s.jorcom = "1";
-    s.proljor = "1";
-    s.tardif = "1";
-    s.seniorityOption = 12;
-    s.pctantig = 120;
-    s.porcantig = "120 %";
-    s.zona = 4;
-    s.transporte = true;
-    s.cantkm = "10";
-    s.hijos = true;
-    s.cantidadhijos = "2";
-    s.hijosdisc = true;
-    s.cantidadhijosdisc = "1";
-    s.conyuge = true;
-    s.dinasist = "1";
-    s.Iosper = s.Osplad = s.APORTEJUB = s.Ley4035 = s.TOVIL = s.cajacomp = s.Seguro3011 = true;
-    return s;
-}
+using recibo::bench::largestReceipt;
 
 // Every row and total of the receipt of `entries`, as typed from a slip; `offset` added to item 188.
 std::vector<recibo::TypedLine> slipOf(const Snapshot &entries, recibo::Money offset)
